@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QColor>
+#include <QPlainTextEdit>
+#include <QString>
+
+namespace lumaro {
+
+/// Character attributes as the page editors expose them: the colour and
+/// style of a run, and the face and size.
+struct CharAttributes {
+    QColor color = Qt::black;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
+    QString face;
+    int pointSize = 0; ///< 0: leave unchanged
+};
+
+/// The rich edit control of a page, over a QPlainTextEdit.
+///
+/// Positions and lengths (caret, selection, find results, line index and
+/// length) are the document's own, where a line break is one position. Text
+/// read from the control comes with CR LF line breaks; text given to it may
+/// hold CR LF, LF or CR, each becoming one line break.
+class RichEdit : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit RichEdit(QWidget *parent = nullptr);
+
+    // Caret and selection.
+    int caretPosition() const;
+    void setCaretPosition(int position);
+    int selStart() const;
+    int selLength() const;
+    /// Selects length characters from start (clamped to the text).
+    void setSelection(int start, int length);
+    /// The selected text with CR LF line breaks; empty with no selection.
+    QString selText() const;
+    /// Replaces the selection, or inserts at the caret; the caret ends after
+    /// the inserted text. The text's line breaks may be CR LF, LF or CR.
+    void replaceSel(const QString &text);
+    void selectAllText();
+
+    /// The whole text with CR LF line breaks.
+    QString text() const;
+    /// Number of positions in the document (a line break counts one).
+    int textLength() const;
+
+    bool isModified() const;
+    void setModified(bool modified);
+
+    // Lines: a line is a paragraph of the document (a run ended by a break).
+    int lineFromChar(int position) const;
+    /// Position of the first character of a line, -1 when there is no such line.
+    int lineIndex(int line) const;
+    /// Length of the line that holds the position, without its break.
+    int lineLength(int position) const;
+    int lineCount() const;
+
+    /// Finds text between from and to (to = -1: end of text). Returns the
+    /// position of the match or -1. A whole word is bounded by characters
+    /// that are not letters, digits or underscore.
+    int findText(const QString &what, int from, int to, bool wholeWord, bool matchCase) const;
+
+    // Character attributes.
+    CharAttributes selectionAttributes() const;
+    /// Applies the attributes to the selection (or the typing format when
+    /// nothing is selected).
+    void setSelectionAttributes(const CharAttributes &attributes);
+    CharAttributes defaultAttributes() const;
+    /// Sets the attributes new text gets and the editor font.
+    void setDefaultAttributes(const CharAttributes &attributes);
+
+    /// Replaces the whole text with unformatted text (the default attributes).
+    void loadPlainText(const QString &text);
+    /// The text as it is saved: every character, CR LF line breaks.
+    QString plainTextForSave() const { return text(); }
+
+    /// Empties the editor and clears the modified flag.
+    void clearAll();
+
+    /// Converts text with CR LF, LF or CR breaks into the document's form.
+    static QString toDocumentText(const QString &text);
+
+private:
+    CharAttributes m_default;
+};
+
+} // namespace lumaro
