@@ -44,4 +44,19 @@ void thtmlrichedit::color()
 {
 }
 
+int thtmlrichedit::replace(bool, bool, bool, bool, bool, bool, const QString &, const QString &,
+                           const QByteArray &)
+{
+    return 0;
+}
+
+void thtmlrichedit::editcut() { cut(); }
+void thtmlrichedit::editcopy() { copy(); }
+void thtmlrichedit::editpaste() { paste(); }
+
+QString thtmlrichedit::skrivcursorpos() const
+{
+    return QString();
+}
+
 } // namespace lumaro

@@ -32,6 +32,20 @@ public:
     /// Recolours the whole page.
     void color();
 
+    /// Replaces FindText by ReplaceText in this page (and, with WholeProject,
+    /// in every file of the project list: the project file image). Returns
+    /// the number of replacements made.
+    int replace(bool WholeWord, bool MatchCase, bool AllOpenFiles, bool WholeProject,
+                bool FromCursor, bool EntireScope, const QString &FindText,
+                const QString &ReplaceText, const QByteArray &ProjectList = {});
+
+    // Clipboard commands of the page.
+    void editcut();
+    void editcopy();
+    void editpaste();
+    /// The cursor position as the status bar shows it: "   1: 1" at the start.
+    QString skrivcursorpos() const;
+
     /// The encoding the page was read in; it is saved in the same one.
     TextEncoding encoding() const { return m_encoding; }
     void setEncoding(TextEncoding encoding) { m_encoding = encoding; }
