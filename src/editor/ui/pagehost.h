@@ -53,6 +53,8 @@ public:
     virtual QAction *command(const QString &name) = 0;
     /// Shows a message in the status bar's hint panel.
     virtual void showStatus(const QString &text) = 0;
+    /// Shows the project panel of the status bar (panel 2), e.g. "Project: web.lmp".
+    virtual void setProjectStatus(const QString &text) = 0;
 
     /// The open project's state (project open flag, path, list), owned by the
     /// main window.
