@@ -1,0 +1,153 @@
+#include "clirunner.h"
+#include "cliconversions.h"
+#include "tregini.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace lumaro::cli {
+
+CliRunner::CliRunner(FILE *out, FILE *err, bool errIsTerminal)
+    : m_out(out), m_err(err), m_errIsTerminal(errIsTerminal)
+{
+}
+
+void CliRunner::error(const QString &file, const QString &reason)
+{
+    const QString line = file.isEmpty() ? QStringLiteral("lumaro-cli: %1\n").arg(reason)
+                                        : QStringLiteral("lumaro-cli: %1: %2\n").arg(file, reason);
+    std::fputs(line.toLocal8Bit().constData(), m_err);
+}
+
+bool CliRunner::readInput(const QString &name, QByteArray *bytes)
+{
+    QFile file;
+    if (name == QLatin1String("-")) {
+        if (!file.open(stdin, QIODevice::ReadOnly)) {
+            error(QStringLiteral("standard input"), file.errorString());
+            return false;
+        }
+    } else {
+        file.setFileName(name);
+        if (!QFileInfo::exists(name)) {
+            error(name, QStringLiteral("no such file"));
+            return false;
+        }
+        if (QFileInfo(name).isDir()) {
+            error(name, QStringLiteral("is a directory"));
+            return false;
+        }
+        if (!file.open(QIODevice::ReadOnly)) {
+            error(name, QStringLiteral("cannot be read: ") + file.errorString());
+            return false;
+        }
+    }
+    *bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        error(name, QStringLiteral("cannot be read: ") + file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool CliRunner::writeOutput(const QString &fileName, const QByteArray &bytes)
+{
+    if (fileName.isEmpty()) {
+        if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), m_out) != size_t(bytes.size())
+            || std::fflush(m_out) != 0) {
+            error(QStringLiteral("standard output"), QStringLiteral("cannot be written"));
+            return false;
+        }
+        return true;
+    }
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error(fileName, QStringLiteral("cannot be written: ") + file.errorString());
+        return false;
+    }
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        error(fileName, QStringLiteral("cannot be written: ") + file.errorString());
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+int CliRunner::run(const CliOptions &options)
+{
+    for (const CliOptions::Override &o : options.overrides)
+        tregini::setOverride(o.section, o.name, o.value);
+
+    if (options.command == QLatin1String("publish"))
+        return runPublish(options);
+
+    if (!options.outputDir.isEmpty() && !QFileInfo(options.outputDir).isDir()) {
+        error(options.outputDir, QStringLiteral("no such directory"));
+        return 1;
+    }
+
+    int status = 0;
+    const qsizetype total = options.inputs.size();
+    for (qsizetype i = 0; i < total; ++i) {
+        const QString &input = options.inputs[i];
+        if (m_errIsTerminal && total > 1) {
+            std::fprintf(m_err, "[%lld/%lld] %s\n", static_cast<long long>(i + 1),
+                         static_cast<long long>(total), qPrintable(input));
+            std::fflush(m_err);
+        }
+        QString target = options.outputFile;
+        if (!options.outputDir.isEmpty()) {
+            QString base = input == QLatin1String("-") ? QStringLiteral("stdin")
+                                                       : QFileInfo(input).fileName();
+            const QString suffix = outputSuffix(options.command);
+            if (!suffix.isEmpty())
+                base = QFileInfo(base).completeBaseName() + suffix;
+            target = QDir(options.outputDir).filePath(base);
+        }
+        // Input files are never changed: refuse to write over one.
+        if (!target.isEmpty() && input != QLatin1String("-") && QFileInfo::exists(target)
+            && QFileInfo(target).canonicalFilePath() == QFileInfo(input).canonicalFilePath()) {
+            error(input, QStringLiteral("the output would overwrite the input"));
+            status = 1;
+            continue;
+        }
+        QByteArray bytes;
+        if (!readInput(input, &bytes)) {
+            status = 1;
+            continue;
+        }
+        const Conversion result = convert(options.command, bytes);
+        if (!result.ok) {
+            error(input == QLatin1String("-") ? QStringLiteral("standard input") : input, result.error);
+            status = 1;
+            continue;
+        }
+        if (!writeOutput(target, result.output))
+            status = 1;
+    }
+    return status;
+}
+
+int CliRunner::runPublish(const CliOptions &options)
+{
+    const QString project = options.inputs.first();
+    if (!QFileInfo::exists(project)) {
+        error(project, QStringLiteral("no such file"));
+        return 1;
+    }
+    const PublishReport report = publish(project);
+    for (const QString &page : report.outsideRoot)
+        error(page, QStringLiteral("not below the project root; not published"));
+    if (!report.ok) {
+        error(project, report.error);
+        return 1;
+    }
+    std::fprintf(m_out, "%d page%s converted in %s\n", report.converted,
+                 report.converted == 1 ? "" : "s", qPrintable(QDir::toNativeSeparators(report.targetDirectory)));
+    std::fflush(m_out);
+    return 0;
+}
+
+} // namespace lumaro::cli

@@ -1,0 +1,40 @@
+// lumaro-cli: the editor's conversions in batch, without a window.
+#include "cliconversions.h"
+#include "clioptions.h"
+#include "clirunner.h"
+
+#include <QGuiApplication>
+#include <cstdio>
+#include <unistd.h>
+
+int main(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+
+    const lumaro::cli::CliParseResult parsed = lumaro::cli::parseArguments(arguments);
+    if (!parsed.ok) {
+        std::fprintf(stderr, "lumaro-cli: %s\n", qPrintable(parsed.error));
+        return 2;
+    }
+    // Help and version need no application object: they answer at once.
+    if (parsed.options.action == lumaro::cli::CliOptions::Action::Help) {
+        std::fputs(qPrintable(lumaro::cli::helpText()), stdout);
+        return 0;
+    }
+    if (parsed.options.action == lumaro::cli::CliOptions::Action::Version) {
+        std::printf("lumaro-cli %s\n", LUMARO_VERSION);
+        return 0;
+    }
+
+    // Text documents and fonts need a GUI application; it never shows a window.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setOrganizationName(QStringLiteral("zelk"));
+    QGuiApplication::setApplicationName(QStringLiteral("lumaro"));
+
+    lumaro::cli::CliRunner runner(stdout, stderr, isatty(fileno(stderr)) != 0);
+    return runner.run(parsed.options);
+}
