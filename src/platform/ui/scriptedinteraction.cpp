@@ -39,6 +39,8 @@ QString ScriptedInteraction::openFile(QWidget *parent, const FileDialogRequest &
 QString ScriptedInteraction::saveFile(QWidget *, FileDialogRequest &request)
 {
     fileRequests.append(request);
+    if (!saveFilterAnswers.isEmpty())
+        request.selectedFilter = saveFilterAnswers.dequeue();
     return saveAnswers.isEmpty() ? QString() : saveAnswers.dequeue();
 }
 

@@ -19,6 +19,9 @@ public:
     QQueue<QMessageBox::StandardButton> messageAnswers;
     QQueue<QStringList> openAnswers;     ///< for openFiles and openFile (first entry)
     QQueue<QString> saveAnswers;
+    /// The file type chosen in the save dialog (a filter entry of the request);
+    /// when empty the request's proposed filter stays selected.
+    QQueue<QString> saveFilterAnswers;
     QQueue<QString> directoryAnswers;
     QQueue<bool> printAnswers;           ///< default: true (print)
     QQueue<std::optional<QColor>> colorAnswers;
