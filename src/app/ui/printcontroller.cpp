@@ -1,0 +1,56 @@
+#include "printcontroller.h"
+#include "interaction.h"
+#include "pagehost.h"
+#include "thtmlrichedit.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QPrinter>
+
+namespace lumaro {
+
+namespace {
+
+/// Shows the busy cursor for as long as it lives.
+class BusyCursor {
+public:
+    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::BusyCursor); }
+    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor &) = delete;
+    BusyCursor &operator=(const BusyCursor &) = delete;
+};
+
+} // namespace
+
+PrintController::PrintController(PageHost &host, QObject *parent)
+    : QObject(parent)
+    , m_host(host)
+    , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
+{
+    if (QAction *action = host.command(QStringLiteral("printbtn"))) {
+        connect(action, &QAction::triggered, this, &PrintController::printbtnClick);
+        if (host.pageCount() > 0)
+            action->setEnabled(true);
+    }
+}
+
+PrintController::~PrintController() = default;
+
+void PrintController::printbtnClick()
+{
+    thtmlrichedit *editor = m_host.activeEditor();
+    if (!editor)
+        return;
+    if (!interaction().print(m_host.hostWindow(), m_printer.get()))
+        return;
+    const BusyCursor busy;
+    editprint(*editor, *m_printer);
+}
+
+void PrintController::editprint(thtmlrichedit &editor, QPrinter &printer)
+{
+    printer.setDocName(QString());
+    editor.print(&printer);
+}
+
+} // namespace lumaro

@@ -1,0 +1,92 @@
+#include "searchdialog.h"
+#include "helpservice.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace lumaro {
+
+Tsoegdialog::Tsoegdialog(QWidget *parent)
+    : QDialog(parent)
+{
+    FormCreate();
+}
+
+void Tsoegdialog::FormCreate()
+{
+    setObjectName(QStringLiteral("soegdialog"));
+    setWindowTitle(QStringLiteral("Search"));
+
+    auto *label = new QLabel(QStringLiteral("Text to find"), this);
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1->setMinimumWidth(260);
+    label->setBuddy(Edit1);
+
+    auto *options = new QGroupBox(QStringLiteral("Options"), this);
+    CheckBox1 = new QCheckBox(QStringLiteral("Whole words only"), options);
+    CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    CheckBox2 = new QCheckBox(QStringLiteral("Case sensitive"), options);
+    CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
+    auto *optionsLayout = new QVBoxLayout(options);
+    optionsLayout->addWidget(CheckBox1);
+    optionsLayout->addWidget(CheckBox2);
+    optionsLayout->addStretch();
+
+    // The caption is the program's own spelling.
+    auto *origin = new QGroupBox(QStringLiteral("Orgin"), this);
+    RadioButton1 = new QRadioButton(QStringLiteral("From cursor"), origin);
+    RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
+    RadioButton2 = new QRadioButton(QStringLiteral("Entire scope"), origin);
+    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
+    RadioButton2->setChecked(true);
+    auto *originLayout = new QVBoxLayout(origin);
+    originLayout->addWidget(RadioButton1);
+    originLayout->addWidget(RadioButton2);
+    originLayout->addStretch();
+
+    searchButton = new QPushButton(QStringLiteral("Search"), this);
+    searchButton->setObjectName(QStringLiteral("searchButton"));
+    searchButton->setDefault(true);
+    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    helpButton = new QPushButton(QStringLiteral("Help"), this);
+    helpButton->setObjectName(QStringLiteral("helpButton"));
+    helpButton->setAutoDefault(false);
+    connect(searchButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(helpButton, &QPushButton::clicked, this, [] { help().showTopic(HelpContext); });
+
+    auto *grid = new QGridLayout;
+    grid->addWidget(label, 0, 0);
+    grid->addWidget(Edit1, 0, 1, 1, 2);
+    grid->addWidget(options, 1, 0, 1, 2);
+    grid->addWidget(origin, 1, 2);
+    grid->setColumnStretch(1, 1);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(searchButton);
+    buttons->addWidget(cancelButton);
+    buttons->addWidget(helpButton);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void Tsoegdialog::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    Edit1->setFocus();
+}
+
+} // namespace lumaro
