@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace lumaro {
+
+/// The copy of a site's directory tree made for publishing.
+///
+/// A subdirectory is descended into and copied when it is a real directory
+/// (not a symbolic link) whose name does not start with "."; at most 100
+/// levels below the root are taken. Every file of the copied directories is
+/// copied, a symbolic link to a file only when the file lies inside the root;
+/// no link is ever followed out of the root, and special files (pipes,
+/// sockets, devices) are left out. One directory may be excluded with
+/// everything below it (the publish directory, when it lies inside the root).
+class SiteMirror {
+public:
+    static constexpr int MaxLevels = 100;
+
+    struct FileCopy {
+        QString source;
+        QString target;
+    };
+    /// What mirroring root into target does, in order.
+    struct Plan {
+        QStringList directories; ///< target directories to create, level by level
+        QList<FileCopy> files;   ///< the root's files first, then each directory's
+    };
+
+    /// Walks root (which must exist) and plans its copy into target.
+    static Plan plan(const QString &root, const QString &target, const QString &excluded = {});
+
+    /// Copies one file, replacing what is at target (a file or a link is
+    /// removed first, so a link is never written through). On failure nothing
+    /// is left at target and *error says why.
+    static bool copyFile(const QString &source, const QString &target, QString *error);
+};
+
+} // namespace lumaro

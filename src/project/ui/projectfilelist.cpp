@@ -1,0 +1,126 @@
+#include "projectfilelist.h"
+
+#include <QDataStream>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+
+namespace lumaro {
+
+ProjectFileList::ProjectFileList(const QString &listName, QWidget *parent)
+    : QListWidget(parent)
+    , m_name(listName)
+{
+    setObjectName(listName);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDropIndicatorShown(false);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+}
+
+void ProjectFileList::setFiles(const QStringList &files)
+{
+    clear();
+    addItems(files);
+}
+
+QStringList ProjectFileList::selectedFiles() const
+{
+    QStringList out;
+    for (int i = 0; i < count(); ++i) {
+        if (item(i)->isSelected())
+            out.append(item(i)->text());
+    }
+    return out;
+}
+
+QStringList ProjectFileList::files() const
+{
+    QStringList out;
+    for (int i = 0; i < count(); ++i)
+        out.append(item(i)->text());
+    return out;
+}
+
+QMimeData *ProjectFileList::dragData(const QStringList &files) const
+{
+    auto *data = new QMimeData;
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << m_name << files;
+    data->setData(mimeType(), bytes);
+    return data;
+}
+
+bool ProjectFileList::acceptsDrop(const QMimeData *data, QStringList *files) const
+{
+    if (!data || !data->hasFormat(mimeType()))
+        return false;
+    QDataStream in(data->data(mimeType()));
+    QString origin;
+    QStringList names;
+    in >> origin >> names;
+    if (in.status() != QDataStream::Ok || origin.isEmpty() || origin == m_name)
+        return false;
+    if (files)
+        *files = names;
+    return true;
+}
+
+QStringList ProjectFileList::mimeTypes() const
+{
+    return {mimeType()};
+}
+
+QMimeData *ProjectFileList::mimeData(const QList<QListWidgetItem *> &items) const
+{
+    QStringList names;
+    for (const QListWidgetItem *item : items)
+        names.append(item->text());
+    return dragData(names);
+}
+
+void ProjectFileList::startDrag(Qt::DropActions)
+{
+    const QStringList files = selectedFiles();
+    if (files.isEmpty())
+        return;
+    // The receiving list moves the files through the dialog's model, so
+    // this list never removes items itself after the drag.
+    auto *drag = new QDrag(this);
+    drag->setMimeData(dragData(files));
+    drag->exec(Qt::MoveAction);
+}
+
+void ProjectFileList::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (acceptsDrop(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void ProjectFileList::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (acceptsDrop(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void ProjectFileList::dropEvent(QDropEvent *event)
+{
+    QStringList files;
+    if (!acceptsDrop(event->mimeData(), &files)) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    emit filesDropped(files);
+}
+
+} // namespace lumaro
