@@ -115,6 +115,27 @@ ProjectController::ProjectController(PageHost &host, QObject *parent)
         if (QAction *action = m_host.command(name))
             action->setEnabled(open);
     }
+    attachEditors();
+}
+
+void ProjectController::attachEditors()
+{
+    for (int slot = 0; slot < kPageSlots; ++slot) {
+        thtmlrichedit *ed = m_host.editor(slot);
+        if (!ed)
+            continue;
+        ed->setProjectPathProvider([this] { return state().isOpen() ? state().path() : QString(); });
+        ed->setPathToUrl([this](const QString &localPath) { return pathToUrlForOpenProject(localPath); });
+        // Queued: the project closes every page, so the editor's drop handler
+        // finishes before that happens.
+        connect(ed, &thtmlrichedit::projectFileDropped, this, &ProjectController::projectFileDropped,
+                Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection));
+    }
+}
+
+void ProjectController::projectFileDropped(const QString &path)
+{
+    dropproject(path);
 }
 
 ProjectController::~ProjectController() = default;

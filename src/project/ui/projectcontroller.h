@@ -68,6 +68,12 @@ public:
     /// Whether a project is open (for the editor's path provider).
     bool projectOpen();
 
+    /// Connects the host's 15 page editors to the open project: their drop
+    /// handlers get the project path and the path-to-URL conversion, and a
+    /// project file dropped on a page opens the project. Done by the
+    /// constructor; call again if the host replaces its editors.
+    void attachEditors();
+
     /// Enables the project commands (after New, Open and drop).
     void enableProjectCommands();
     /// The long-lived directory picker of the project preferences.
@@ -87,6 +93,7 @@ signals:
     void projectChanged();
 
 private:
+    void projectFileDropped(const QString &path);
     bool openProjectFile(const QString &path, bool rememberDirectory);
     bool writeProject(const QString &fileName);
     void showProjectStatus(bool fileNameOnly);

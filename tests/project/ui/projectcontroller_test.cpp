@@ -14,6 +14,7 @@
 #include "tregini.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -590,4 +591,33 @@ TEST_F(ProjectControllerTest, ProjectReopensItsPagesAfterARestart)
     EXPECT_EQ(host.pageFileName(1), path(QStringLiteral("two.html")));
     EXPECT_EQ(host.editor(1)->text(), QStringLiteral("two.html"));
     EXPECT_EQ(host.projectStatus, QStringLiteral("Project: site.lmp"));
+}
+
+TEST_F(ProjectControllerTest, PageEditorsUseTheOpenProject)
+{
+    const int slot = m_host.addPage(QString());
+    const QString gif = page(QStringLiteral("img/pic.gif"),
+                             QByteArray("GIF89a\x64\x00\x32\x00\x80\x00\x00", 13));
+    thtmlrichedit *ed = m_host.editor(slot);
+
+    // No project: the file name alone.
+    ed->dropFile(gif);
+    EXPECT_TRUE(ed->text().startsWith(QStringLiteral("<IMG SRC=\"pic.gif\""))) << ed->text().toStdString();
+
+    const QString file = savedProject(QStringLiteral("drop.lmp"), {});
+    tinifil options(path(QStringLiteral("drop.lmo")));
+    options.writeuseroot(true);
+    options.writeroot(m_dir + u'/');
+    options.writeauto(true);
+    // A project file dropped on a page opens the project once the drop is over.
+    ed->dropFile(file);
+    EXPECT_FALSE(m_state.isOpen());
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(m_state.isOpen());
+    EXPECT_EQ(m_state.path(), file);
+
+    const int next = m_host.addPage(QString());
+    m_host.editor(next)->dropFile(gif);
+    EXPECT_TRUE(m_host.editor(next)->text().startsWith(QStringLiteral("<IMG SRC=\"img/pic.gif\"")))
+        << m_host.editor(next)->text().toStdString();
 }
