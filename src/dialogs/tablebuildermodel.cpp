@@ -22,10 +22,11 @@ QString valueFrom(const QString &text, qsizetype from)
 qsizetype valueAt(const QString &text, const QString &name, qsizetype from, qsizetype limit)
 {
     const QString key = name + QLatin1Char('=');
-    const qsizetype at = text.indexOf(key, from);
-    if (at < 0 || at >= limit)
+    if (from >= limit)
         return -1;
-    return at + key.size();
+    // Search the cell's tag only, so a long table is read in linear time.
+    const qsizetype at = QStringView(text).mid(from, limit - from).indexOf(key);
+    return at < 0 ? -1 : from + at + key.size();
 }
 
 /// Where a cell's text ends: at its "</TD>", or, for a cell written without
@@ -226,6 +227,7 @@ void TableBuilderModel::readRows(const QString &text)
     const QString tr = QStringLiteral("<TR");
     const QString td = QStringLiteral("<TD");
     qsizetype pos = 0;
+    qsizetype nextTr = -2;  // not searched yet
     int row = 1;
     for (qsizetype at = text.indexOf(tr, pos); at >= 0; at = text.indexOf(tr, pos)) {
         // Past "<TR" and the character after it.
@@ -245,8 +247,8 @@ void TableBuilderModel::readRows(const QString &text)
             qsizetype tagEnd = text.indexOf(QLatin1Char('>'), attrFrom);
             if (tagEnd < 0)
                 tagEnd = text.size();
-            const qsizetype endTd = text.indexOf(QLatin1String("</TD"), attrFrom);
-            const qsizetype limit = endTd < 0 ? tagEnd : qMin(tagEnd, endTd);
+            const qsizetype endTd = QStringView(text).mid(attrFrom, tagEnd - attrFrom).indexOf(QLatin1String("</TD"));
+            const qsizetype limit = endTd < 0 ? tagEnd : attrFrom + endTd;
 
             if (const qsizetype v = valueAt(text, QStringLiteral("ALIGN"), attrFrom, limit); v >= 0) {
                 const int a = alignmentOf(valueFrom(text, v));
@@ -279,7 +281,9 @@ void TableBuilderModel::readRows(const QString &text)
             pos = end;
 
             const qsizetype nextTd = text.indexOf(td, pos);
-            const qsizetype nextTr = text.indexOf(tr, pos);
+            // The next row start is searched once per row, not once per cell.
+            if (nextTr != -1 && nextTr < pos)
+                nextTr = text.indexOf(tr, pos);
             if (nextTd >= 0 && (nextTr < 0 || nextTr > nextTd)) {
                 ++column;
                 continue;
