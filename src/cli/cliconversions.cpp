@@ -1,26 +1,103 @@
 #include "cliconversions.h"
 
+#include "colordocument.h"
+#include "colorsettings.h"
+#include "importsettings.h"
+#include "installdir.h"
+#include "publisher.h"
+#include "rtfimport.h"
+#include "specialchars.h"
+#include "texportedit.h"
+#include "textfile.h"
+
 namespace lumaro::cli {
 
 namespace {
-Conversion unavailable()
+
+Conversion failure(const QString &reason)
 {
     Conversion c;
-    c.error = QStringLiteral("this conversion is not available yet");
+    c.error = reason;
     return c;
 }
+
+Conversion text(const QString &content, TextEncoding encoding)
+{
+    Conversion c;
+    c.ok = true;
+    c.output = TextFile::encode(TextFile::toCrLf(content), encoding);
+    return c;
+}
+
+Conversion specialChars(const QByteArray &input, bool toEntities)
+{
+    QString error;
+    const auto table = SpecialChars::lavarray(InstallDir::file(QStringLiteral("spectags.dat")), &error);
+    if (!table)
+        return failure(error);
+    TextEncoding encoding = TextEncoding::Utf8;
+    const QString page = TextFile::decode(input, &encoding);
+    return text(toEntities ? table->chartiltags(page) : table->tagstilchar(page), encoding);
+}
+
 } // namespace
 
-Conversion colour(const QByteArray &) { return unavailable(); }
-Conversion rtf2html(const QByteArray &) { return unavailable(); }
-Conversion html2text(const QByteArray &) { return unavailable(); }
-Conversion entities(const QByteArray &) { return unavailable(); }
-Conversion chars(const QByteArray &) { return unavailable(); }
-
-PublishReport publish(const QString &)
+Conversion colour(const QByteArray &input)
 {
+    // The same document the page editor writes to "color.rtf" when it opens
+    // a file: decoded with the document rules, then built with the current
+    // colouring settings.
+    Conversion c;
+    c.ok = true;
+    c.output = ColorDocument::rtf(TextFile::decode(input), ColorSettings::read());
+    return c;
+}
+
+Conversion rtf2html(const QByteArray &input)
+{
+    QString error;
+    const auto settings = ImportSettings::fromStore(&error);
+    if (!settings)
+        return failure(error);
+    const RtfImport::Result result = RtfImport::convertData(input, *settings);
+    if (!result.ok)
+        return failure(result.error);
+    // A new page is UTF-8.
+    return text(result.html, TextEncoding::Utf8);
+}
+
+Conversion html2text(const QByteArray &input)
+{
+    TextEncoding encoding = TextEncoding::Utf8;
+    texportedit converter;
+    converter.setSource(TextFile::decode(input, &encoding));
+    QString error;
+    if (!converter.exporter(&error))
+        return failure(error);
+    return text(converter.content(), encoding);
+}
+
+Conversion entities(const QByteArray &input)
+{
+    return specialChars(input, true);
+}
+
+Conversion chars(const QByteArray &input)
+{
+    return specialChars(input, false);
+}
+
+PublishReport publish(const QString &projectFile)
+{
+    const lumaro::PublishReport done = Publisher::publish(projectFile);
     PublishReport r;
-    r.error = QStringLiteral("publishing is not available yet");
+    r.ok = done.ok || done.rootOptionOff;
+    r.error = done.error;
+    r.converted = done.converted;
+    r.targetDirectory = done.targetDirectory;
+    r.outsideRoot = done.outsideRoot;
+    r.problems = done.problems;
+    r.rootOptionOff = done.rootOptionOff;
     return r;
 }
 
@@ -36,9 +113,7 @@ Conversion convert(const QString &command, const QByteArray &input)
         return entities(input);
     if (command == QLatin1String("chars"))
         return chars(input);
-    Conversion c;
-    c.error = QStringLiteral("unknown command");
-    return c;
+    return failure(QStringLiteral("unknown command"));
 }
 
 QString outputSuffix(const QString &command)

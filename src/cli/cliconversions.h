@@ -29,6 +29,8 @@ struct PublishReport {
     int converted = 0;
     QString targetDirectory;
     QStringList outsideRoot;   ///< pages not below the project root
+    QStringList problems;      ///< "file: reason" for files not published
+    bool rootOptionOff = false; ///< the project uses no standard root: nothing to do
 };
 PublishReport publish(const QString &projectFile);
 

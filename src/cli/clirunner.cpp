@@ -140,14 +140,23 @@ int CliRunner::runPublish(const CliOptions &options)
     const PublishReport report = publish(project);
     for (const QString &page : report.outsideRoot)
         error(page, QStringLiteral("not below the project root; not published"));
+    for (const QString &problem : report.problems)
+        error(QString(), problem);
     if (!report.ok) {
         error(project, report.error);
         return 1;
     }
+    if (report.rootOptionOff) {
+        std::fprintf(m_out, "The project uses no standard root: nothing was published\n");
+        std::fflush(m_out);
+        return 0;
+    }
     std::fprintf(m_out, "%d page%s converted in %s\n", report.converted,
                  report.converted == 1 ? "" : "s", qPrintable(QDir::toNativeSeparators(report.targetDirectory)));
     std::fflush(m_out);
-    return 0;
+    // Files that could not be published make the run a failure; pages
+    // outside the root are only named.
+    return report.problems.isEmpty() ? 0 : 1;
 }
 
 } // namespace lumaro::cli

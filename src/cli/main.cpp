@@ -5,7 +5,21 @@
 
 #include <QGuiApplication>
 #include <cstdio>
+#include <cstdlib>
 #include <unistd.h>
+
+namespace {
+// Only the converter's own one-line errors reach standard error; Qt's
+// diagnostics about the environment (a missing runtime directory, fonts)
+// would break that promise and say nothing about the conversion.
+void quietMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "lumaro-cli: %s\n", qPrintable(message));
+        std::abort();
+    }
+}
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -28,6 +42,7 @@ int main(int argc, char **argv)
         return 0;
     }
 
+    qInstallMessageHandler(quietMessages);
     // Text documents and fonts need a GUI application; it never shows a window.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
