@@ -1,14 +1,16 @@
 #include "replaceproject.h"
 #include "pagehost.h"
+#include "projectstate.h"
 
 namespace lumaro {
 
 ReplaceProject replaceProjectOf(PageHost &host)
 {
     ReplaceProject project;
-    if (!host.projectState())
-        return project;
-    // TODO: read the open flag and the list image once the project state lands.
+    if (const ProjectState *state = host.projectState()) {
+        project.open = state->isOpen();
+        project.list = state->list();
+    }
     return project;
 }
 
