@@ -68,33 +68,29 @@ PageManager::PageManager(QTabBar *edittab, QWidget *editorArea, QObject *parent)
     m_placeholder = new QWidget(m_area);
     m_stack->addWidget(m_placeholder);
 
-    const tregini settings;
-    const bool wrap = settings.readwordwrap();
-    const QString face = settings.readfontname();
-    const int size = settings.readfontsize();
     for (int slot = 0; slot < kSlots; ++slot) {
         auto *ed = new thtmlrichedit(m_area);
         ed->setObjectName(QStringLiteral("richedit%1").arg(slot));
         ed->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         ed->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        ed->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
         ed->setTabChangesFocus(false);
-        CharAttributes attributes = ed->defaultAttributes();
-        attributes.face = face;
-        if (size > 0)
-            attributes.pointSize = size;
-        ed->setDefaultAttributes(attributes);
+        ed->applySettings(); // word wrap, font name and size
         ed->setModified(false);
         m_stack->addWidget(ed);
         m_editors[slot] = ed;
 
-        connect(ed, &QPlainTextEdit::cursorPositionChanged, this, [this, ed] {
+        // Only the active page speaks to the status bar and the edit commands.
+        connect(ed, &thtmlrichedit::cursorPositionTextChanged, this, [this, ed](const QString &text) {
             if (ed == activeEditor())
-                emit cursorPositionChanged(ed->skrivcursorpos());
+                emit cursorPositionChanged(text);
         });
-        connect(ed, &QPlainTextEdit::copyAvailable, this, [this, ed](bool on) {
+        connect(ed, &thtmlrichedit::cutCopyAvailable, this, [this, ed](bool on) {
             if (ed == activeEditor())
                 emit cutCopyAvailable(on);
+        });
+        connect(ed, &thtmlrichedit::pasteAvailable, this, [this, ed](bool on) {
+            if (ed == activeEditor())
+                emit pasteAvailable(on);
         });
         // Documents dropped on a page open as pages of their own.
         connect(ed, &thtmlrichedit::openFileRequested, this,

@@ -99,6 +99,11 @@ TEST_F(PageManagerTest, OpeningAFileAddsATabNamedAfterIt)
     EXPECT_EQ(created.count(), 0); // only new pages get a project record
     expectConsistent();
 
+    // A document dropped on a page opens as a page of its own.
+    emit m_pages->editor(0)->openFileRequested(path);
+    EXPECT_EQ(m_pages->pageCount(), 2);
+    m_pages->Luksiden1Click();
+
     // The same file may be opened twice; the previous page is remembered.
     ASSERT_TRUE(m_pages->openfilproj(path));
     EXPECT_EQ(m_pages->previousPage(), 0);
@@ -161,11 +166,13 @@ TEST_F(PageManagerTest, SwitchingTabsShowsTheChosenPage)
     QSignalSpy cursor(m_pages, &PageManager::cursorPositionChanged);
     QSignalSpy paste(m_pages, &PageManager::pasteAvailable);
 
+    m_pages->editor(0)->setCaretPosition(3);
     m_tabs->setCurrentIndex(0); // as a click on the first tab
     EXPECT_EQ(m_pages->activePage(), 0);
     EXPECT_EQ(m_pages->previousPage(), 2);
     EXPECT_EQ(m_pages->currentName(), "A.htm");
-    EXPECT_GE(cursor.count(), 1);
+    ASSERT_GE(cursor.count(), 1);
+    EXPECT_EQ(cursor.last().at(0).toString(), "   1: 4");
     EXPECT_EQ(paste.count(), 1);
     expectConsistent();
 
