@@ -25,7 +25,6 @@ public:
 PrintController::PrintController(PageHost &host, QObject *parent)
     : QObject(parent)
     , m_host(host)
-    , m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     if (QAction *action = host.command(QStringLiteral("printbtn"))) {
         connect(action, &QAction::triggered, this, &PrintController::printbtnClick);
@@ -36,15 +35,22 @@ PrintController::PrintController(PageHost &host, QObject *parent)
 
 PrintController::~PrintController() = default;
 
+QPrinter &PrintController::printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
 void PrintController::printbtnClick()
 {
     thtmlrichedit *editor = m_host.activeEditor();
     if (!editor)
         return;
-    if (!interaction().print(m_host.hostWindow(), m_printer.get()))
+    if (!interaction().print(m_host.hostWindow(), &printer()))
         return;
     const BusyCursor busy;
-    editprint(*editor, *m_printer);
+    editprint(*editor, printer());
 }
 
 void PrintController::editprint(thtmlrichedit &editor, QPrinter &printer)

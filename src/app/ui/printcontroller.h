@@ -27,8 +27,10 @@ public:
     /// document title.
     static void editprint(thtmlrichedit &editor, QPrinter &printer);
 
-    /// The printer the dialog configures, kept between prints.
-    QPrinter &printer() { return *m_printer; }
+    /// The printer the dialog configures, kept between prints. Made on
+    /// first use, as asking the print system for its default printer can take
+    /// a moment.
+    QPrinter &printer();
 
 private:
     PageHost &m_host;

@@ -23,6 +23,9 @@ void Treplace::FormCreate()
 {
     setObjectName(QStringLiteral("replace"));
     setWindowTitle(QStringLiteral("Search and replace"));
+    // Modal to the main window only, so the help window its Help button opens
+    // can still be scrolled and closed while the dialog is up.
+    setWindowModality(Qt::WindowModal);
 
     auto *findLabel = new QLabel(QStringLiteral("Text to find"), this);
     Edit1 = new QLineEdit(this);
