@@ -72,8 +72,10 @@ void TagController::connectCommand(const QString &name, const std::function<void
     if (action->property("lumaroTagCommand").toBool())
         return;
     action->setProperty("lumaroTagCommand", true);
-    connect(action, &QAction::triggered, this, [handler] { handler(); });
+    // Enable first: a host that tracks which commands are handled applies its
+    // own rule (e.g. page commands only while a page is open) on connect.
     action->setEnabled(true);
+    connect(action, &QAction::triggered, this, [handler] { handler(); });
 }
 
 thtmlrichedit *TagController::editor() const { return m_host.activeEditor(); }
