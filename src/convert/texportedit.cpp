@@ -76,6 +76,10 @@ void texportedit::decodetags(QString tag)
 {
     while (tag.contains(QLatin1String(" >")))
         tag.replace(QLatin1String(" >"), QLatin1String(">"));
+    // The longest tag that means anything is "</ADDRESS>"; longer ones (with
+    // attributes, comments) are dropped without looking further.
+    if (tag.size() > 10)
+        return;
     const QString t = tag.toUpper();
     if (t == QLatin1String("<BR>")) {
         m_content += QLatin1String("\r\n");

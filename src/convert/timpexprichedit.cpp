@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFont>
+#include <QHash>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -340,6 +341,14 @@ void timpexprichedit::walkRuns(const QTextDocument &document, const Progress &pr
     const qint64 length = qMax(0, document.characterCount() - 1);
     const QFont defaultFont = document.defaultFont();
     m_output.reserve(m_output.size() + length + length / 8);
+    // A document holds few distinct formats; each is read once.
+    QHash<int, ImportAttributes> known;
+    auto attributesAt = [&](int formatIndex, const QTextCharFormat &format) -> const ImportAttributes & {
+        auto it = known.constFind(formatIndex);
+        if (it == known.constEnd())
+            it = known.insert(formatIndex, attributesOf(format, defaultFont));
+        return *it;
+    };
     qint64 nextReport = 0;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         if (progress && block.position() >= nextReport) {
@@ -352,7 +361,7 @@ void timpexprichedit::walkRuns(const QTextDocument &document, const Progress &pr
             if (!fragment.isValid())
                 continue;
             const QString text = fragment.text();
-            const ImportAttributes attributes = attributesOf(fragment.charFormat(), defaultFont);
+            const ImportAttributes attributes = attributesAt(fragment.charFormatIndex(), fragment.charFormat());
             qsizetype from = 0;
             while (from < text.size()) {
                 qsizetype to = text.indexOf(QChar::LineSeparator, from);
@@ -370,8 +379,13 @@ void timpexprichedit::walkRuns(const QTextDocument &document, const Progress &pr
         // The mark that ends the block; the document's last one is not part
         // of its text.
         const qint64 markPosition = block.position() + block.length() - 1;
-        if (markPosition < length)
-            step(attributesOf(paragraphMarkFormat(block), defaultFont), centred, true);
+        if (markPosition < length) {
+            const QTextBlock next = block.next();
+            if (next.isValid())
+                step(attributesAt(next.charFormatIndex(), next.charFormat()), centred, true);
+            else
+                step(attributesOf(paragraphMarkFormat(block), defaultFont), centred, true);
+        }
     }
     if (progress)
         progress(length, length);
