@@ -36,23 +36,23 @@ QIcon conversionIcon(bool toTags)
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     QFont font(QStringLiteral("Sans Serif"));
-    font.setPixelSize(9);
+    font.setPixelSize(8);
     font.setBold(true);
     p.setFont(font);
-    const QRect top(0, 0, kIconSize, 9);
-    const QRect bottom(0, kIconSize - 9, kIconSize, 9);
+    const QRect top(0, 0, kIconSize, 8);
+    const QRect bottom(0, kIconSize - 8, kIconSize, 8);
     const QString letter = QString(QChar(0xE9));
     const QString tag = QStringLiteral("&;");
     p.setPen(Qt::black);
     p.drawText(top, Qt::AlignCenter, toTags ? letter : tag);
     p.setPen(Qt::darkBlue);
     p.drawText(bottom, Qt::AlignCenter, toTags ? tag : letter);
-    // Small down arrow between the two.
-    p.setPen(QPen(Qt::darkRed, 1));
+    // A small downward triangle between the two: from the one to the other.
     const int mid = kIconSize / 2;
-    p.drawLine(mid, 8, mid, 11);
-    p.drawLine(mid - 2, 9, mid, 11);
-    p.drawLine(mid + 2, 9, mid, 11);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::darkRed);
+    const QPointF arrow[] = {{mid - 3.0, 8.5}, {mid + 3.0, 8.5}, {double(mid), 11.0}};
+    p.drawPolygon(arrow, 3);
     return QIcon(pixmap);
 }
 
