@@ -1,13 +1,28 @@
+// The program entry: the splash screen, the application's names, the main
+// window with the files named on the command line, then the event loop.
+#include "mainwindow.h"
+#include "splashscreen.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("zelk"));
     QApplication::setApplicationName(QStringLiteral("lumaro"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Lumaro"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Lumaro"));
+    QApplication::setApplicationVersion(QStringLiteral(LUMARO_VERSION));
+
+    auto *splash = new lumaro::Tsplashscreen;
+    splash->show();
+    app.processEvents();
+
+    // Every argument is a file name (or a piece of one); the window glues them.
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+
+    lumaro::TMainwindow window(arguments);
+    window.setSplash(splash);
     window.show();
     return app.exec();
 }
