@@ -184,6 +184,8 @@ struct SaveAsCase {
     const char *written;
 };
 
+void PrintTo(const SaveAsCase &c, std::ostream *os) { *os << c.label; }
+
 class SaveAsNameTest : public FileCommandsTest,
                        public ::testing::WithParamInterface<SaveAsCase> {};
 
