@@ -10,6 +10,16 @@
 
 namespace lumaro {
 
+namespace {
+Tanchordialog::UrlPicker &urlPicker()
+{
+    static Tanchordialog::UrlPicker picker;
+    return picker;
+}
+} // namespace
+
+void Tanchordialog::setUrlPicker(UrlPicker picker) { urlPicker() = std::move(picker); }
+
 Tanchordialog::Tanchordialog(QWidget *parent)
     : TagDialog(parent, helpcontext::Anchor)
     , m_address(new QLineEdit(this))
@@ -19,8 +29,9 @@ Tanchordialog::Tanchordialog(QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Anchor"));
     m_url->setAutoDefault(false);
-    // The address picker (the link builder) is not available yet.
-    m_url->setEnabled(false);
+    // The address picker (the link builder) may not be available.
+    m_url->setEnabled(bool(urlPicker()));
+    connect(m_url, &QPushButton::clicked, this, &Tanchordialog::Button4Click);
     m_address->setMinimumWidth(260);
 
     auto *grid = new QGridLayout;
@@ -39,6 +50,15 @@ Tanchordialog::Tanchordialog(QWidget *parent)
     layout->addLayout(grid);
     layout->addWidget(buttonBox());
     setTabChain({m_address, m_url, m_name, m_text});
+}
+
+void Tanchordialog::Button4Click()
+{
+    if (!urlPicker())
+        return;
+    if (const std::optional<QString> url = urlPicker()(this))
+        m_address->setText(*url);
+    m_name->setFocus(Qt::OtherFocusReason);
 }
 
 QWidget *Tanchordialog::firstInput() const { return m_address; }

@@ -312,3 +312,30 @@ TEST_F(TagDialogsTest, FirstInputHasFocusAndTabReachesOk)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(TagDialogsTest, AnchorUrlButtonUsesThePickerWhenThereIsOne)
+{
+    {
+        Tanchordialog without;
+        EXPECT_FALSE(without.urlButton()->isEnabled());
+    }
+    QList<std::optional<QString>> answers = {QStringLiteral("http://example.com/a.html"), std::nullopt};
+    Tanchordialog::setUrlPicker([&answers](QWidget *) { return answers.takeFirst(); });
+    {
+        Tanchordialog d;
+        d.show();
+        d.setValue({QStringLiteral("old.html"), QString(), QStringLiteral("t")});
+        ASSERT_TRUE(d.urlButton()->isEnabled());
+        d.urlButton()->click();
+        EXPECT_EQ(d.addressEdit()->text(), QStringLiteral("http://example.com/a.html"));
+        EXPECT_EQ(d.focusWidget(), d.nameEdit());
+        d.urlButton()->click();  // cancelled: the address stays
+        EXPECT_EQ(d.addressEdit()->text(), QStringLiteral("http://example.com/a.html"));
+    }
+    Tanchordialog::setUrlPicker({});
+    EXPECT_TRUE(answers.isEmpty());
+}
+
+} // namespace
