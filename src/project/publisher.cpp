@@ -8,7 +8,8 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSet>
+#include <QFile>
+#include <QHash>
 #include <optional>
 
 namespace lumaro {
@@ -55,6 +56,24 @@ QString Publisher::convertPaths(const QString &text, const QString &root)
     return out;
 }
 
+namespace {
+
+// The page text after publishing, or nothing when the page stays as it is.
+std::optional<QString> convertedText(const QString &text, const QString &root,
+                                     const std::function<QString(const QString &)> &chars)
+{
+    // Paths first, then characters: the same text as converting the
+    // characters first, and a root holding accented letters still matches.
+    QString out = Publisher::convertPaths(text, root);
+    if (chars)
+        out = chars(out);
+    if (out == text)
+        return std::nullopt;
+    return out;
+}
+
+} // namespace
+
 Publisher::PageResult Publisher::publishPage(const QString &fileName, const QString &root,
                                              const std::function<QString(const QString &)> &chars,
                                              QString *error)
@@ -67,20 +86,38 @@ Publisher::PageResult Publisher::publishPage(const QString &fileName, const QStr
             *error = page.error;
         return PageResult::Failed;
     }
-    // Paths first, then characters: the same text as converting the
-    // characters first, and a root holding accented letters still matches.
-    QString text = convertPaths(page.text, root);
-    if (chars)
-        text = chars(text);
-    if (text == page.text)
+    const std::optional<QString> text = convertedText(page.text, root, chars);
+    if (!text)
         return PageResult::Unchanged;
     QString why;
-    if (!TextFile::write(fileName, text, page.encoding, &why)) {
+    if (!TextFile::write(fileName, *text, page.encoding, &why)) {
         if (error)
             *error = why;
         return PageResult::Failed;
     }
     return PageResult::Converted;
+}
+
+Publisher::PageResult Publisher::publishPageInto(const QString &source, const QString &target,
+                                                 const QString &root,
+                                                 const std::function<QString(const QString &)> &chars,
+                                                 QString *error)
+{
+    if (!isConvertiblePage(target))
+        return SiteMirror::copyFile(source, target, error) ? PageResult::NotAPage : PageResult::Failed;
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = in.errorString();
+        return PageResult::Failed;
+    }
+    const QByteArray bytes = in.readAll();
+    TextEncoding encoding = TextEncoding::Utf8;
+    const std::optional<QString> text = convertedText(TextFile::decode(bytes, &encoding), root, chars);
+    if (!text)
+        return SiteMirror::writeFile(target, bytes, error) ? PageResult::Unchanged : PageResult::Failed;
+    const QByteArray out = TextFile::encode(TextFile::toCrLf(*text), encoding);
+    return SiteMirror::writeFile(target, out, error) ? PageResult::Converted : PageResult::Failed;
 }
 
 PublishReport Publisher::publish(const QString &projectFile, const QString &publishDirectory,
@@ -161,64 +198,56 @@ PublishReport Publisher::publish(const Job &job)
         return report;
     }
 
-    const SiteMirror::Plan plan = SiteMirror::plan(root, target, publishDir);
-    const int total = static_cast<int>(plan.files.size() + job.pages.size());
-    int done = 0;
-    auto step = [&] {
-        ++done;
-        if (job.progress)
-            job.progress(done, total);
-    };
-    for (const QString &dir : plan.directories)
-        QDir().mkpath(dir);
-    QSet<QString> copiedTargets;
-    QSet<QString> failedTargets;
-    copiedTargets.reserve(plan.files.size());
-    for (const SiteMirror::FileCopy &copy : plan.files) {
-        QString why;
-        if (SiteMirror::copyFile(copy.source, copy.target, &why)) {
-            ++report.copied;
-            copiedTargets.insert(copy.target);
-        } else {
-            report.problems.append(problem(copy.source, why));
-            failedTargets.insert(copy.target);
-        }
-        step();
-    }
-
-    QSet<QString> seen;
+    // Where each project page lands in the copy. A page outside the root is
+    // named instead of converted; a page listed twice is converted once.
+    QHash<QString, QString> pageTargets; // copy -> page
+    QStringList pageOrder;
     for (const ProjectRecord &page : job.pages) {
         QString relative;
-        if (seen.contains(page.path)) {
-            step();
-            continue;
-        }
-        seen.insert(page.path);
         if (!ProjectPaths::isBelow(page.path, root, &relative)) {
-            report.outsideRoot.append(page.path);
-            step();
+            if (!report.outsideRoot.contains(page.path))
+                report.outsideRoot.append(page.path);
             continue;
         }
         const QString copy = QDir::cleanPath(target + u'/' + relative);
-        if (failedTargets.contains(copy)) {
-            // Already named among the files that could not be copied.
-        } else if (!copiedTargets.contains(copy)) {
-            report.problems.append(problem(page.path, QStringLiteral("not copied (missing, hidden or a link)")));
+        if (pageTargets.contains(copy))
+            continue;
+        pageTargets.insert(copy, page.path);
+        pageOrder.append(copy);
+    }
+
+    const SiteMirror::Plan plan = SiteMirror::plan(root, target, publishDir);
+    const int total = static_cast<int>(plan.files.size());
+    int done = 0;
+    for (const QString &dir : plan.directories)
+        QDir().mkpath(dir);
+    // Copying a page and converting the copy are done in one step: the same
+    // bytes, written once.
+    QHash<QString, PageResult> pageResults;
+    for (const SiteMirror::FileCopy &copy : plan.files) {
+        QString why;
+        bool ok = true;
+        if (pageTargets.contains(copy.target)) {
+            const PageResult result = publishPageInto(copy.source, copy.target, rootOption, chars, &why);
+            pageResults.insert(copy.target, result);
+            ok = result != PageResult::Failed;
         } else {
-            QString why;
-            switch (publishPage(copy, rootOption, chars, &why)) {
-            case PageResult::Converted:
-            case PageResult::Unchanged:
-                ++report.converted;
-                break;
-            case PageResult::Failed:
-                report.problems.append(problem(copy, why));
-                break;
-            case PageResult::NotAPage:
-                break;
-            }
+            ok = SiteMirror::copyFile(copy.source, copy.target, &why);
         }
-        step();
+        if (ok)
+            ++report.copied;
+        else
+            report.problems.append(problem(copy.source, why));
+        if (job.progress)
+            job.progress(++done, total);
+    }
+
+    for (const QString &copy : std::as_const(pageOrder)) {
+        const auto result = pageResults.constFind(copy);
+        if (result == pageResults.cend())
+            report.problems.append(problem(pageTargets.value(copy), QStringLiteral("not copied (missing, hidden or a link)")));
+        else if (*result == PageResult::Converted || *result == PageResult::Unchanged)
+            ++report.converted;
     }
     report.ok = true;
     return report;

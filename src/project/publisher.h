@@ -65,6 +65,12 @@ public:
     static PageResult publishPage(const QString &fileName, const QString &root,
                                   const std::function<QString(const QString &)> &chars,
                                   QString *error);
+    /// The same conversion reading the page from source and writing the
+    /// result to target, a copy of the page when nothing changes: the same
+    /// bytes as copying first and converting the copy, in one write.
+    static PageResult publishPageInto(const QString &source, const QString &target, const QString &root,
+                                      const std::function<QString(const QString &)> &chars,
+                                      QString *error);
 };
 
 } // namespace lumaro

@@ -64,6 +64,39 @@ SiteMirror::Plan SiteMirror::plan(const QString &root, const QString &target, co
     return plan;
 }
 
+namespace {
+
+// Opens target for writing in place: a link is removed rather than written
+// through, a directory in the way is an error.
+bool openTarget(QFile &out, QString *error)
+{
+    const QFileInfo existing(out.fileName());
+    if (existing.isSymLink()) {
+        QFile::remove(out.fileName());
+    } else if (existing.isDir()) {
+        if (error)
+            *error = QStringLiteral("A directory of that name is in the way");
+        return false;
+    }
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        if (error)
+            *error = out.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool failed(QFile &out, const QString &why, QString *error)
+{
+    if (error)
+        *error = why;
+    out.close();
+    QFile::remove(out.fileName());
+    return false;
+}
+
+} // namespace
+
 bool SiteMirror::copyFile(const QString &source, const QString &target, QString *error)
 {
     QFile in(source);
@@ -72,41 +105,31 @@ bool SiteMirror::copyFile(const QString &source, const QString &target, QString 
             *error = in.errorString();
         return false;
     }
-    const QFileInfo existing(target);
-    if (existing.isSymLink() || existing.exists()) {
-        if (existing.isDir() && !existing.isSymLink()) {
-            if (error)
-                *error = QStringLiteral("A directory of that name is in the way");
-            return false;
-        }
-        QFile::remove(target);
-    }
     QFile out(target);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        if (error)
-            *error = out.errorString();
+    if (!openTarget(out, error))
         return false;
-    }
     QByteArray buffer(1 << 18, Qt::Uninitialized);
     for (;;) {
         const qint64 n = in.read(buffer.data(), buffer.size());
-        if (n < 0 || (n > 0 && out.write(buffer.constData(), n) != n)) {
-            if (error)
-                *error = n < 0 ? in.errorString() : out.errorString();
-            out.close();
-            QFile::remove(target);
-            return false;
-        }
+        if (n < 0)
+            return failed(out, in.errorString(), error);
         if (n == 0)
             break;
+        if (out.write(buffer.constData(), n) != n)
+            return failed(out, out.errorString(), error);
     }
-    if (!out.flush()) {
-        if (error)
-            *error = out.errorString();
-        out.close();
-        QFile::remove(target);
+    if (!out.flush())
+        return failed(out, out.errorString(), error);
+    return true;
+}
+
+bool SiteMirror::writeFile(const QString &target, const QByteArray &bytes, QString *error)
+{
+    QFile out(target);
+    if (!openTarget(out, error))
         return false;
-    }
+    if (out.write(bytes) != bytes.size() || !out.flush())
+        return failed(out, out.errorString(), error);
     return true;
 }
 

@@ -32,10 +32,12 @@ public:
     /// Walks root (which must exist) and plans its copy into target.
     static Plan plan(const QString &root, const QString &target, const QString &excluded = {});
 
-    /// Copies one file, replacing what is at target (a file or a link is
-    /// removed first, so a link is never written through). On failure nothing
-    /// is left at target and *error says why.
+    /// Copies one file, replacing what is at target (a link there is removed
+    /// first, so a link is never written through). On failure nothing is
+    /// left at target and *error says why.
     static bool copyFile(const QString &source, const QString &target, QString *error);
+    /// Writes bytes to target the same way.
+    static bool writeFile(const QString &target, const QByteArray &bytes, QString *error);
 };
 
 } // namespace lumaro
