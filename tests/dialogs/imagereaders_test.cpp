@@ -130,7 +130,7 @@ int sizeField(int n)
     return field;
 }
 
-struct GifSpec {
+struct GifLayout {
     int screenWidth = 0;
     int screenHeight = 0;
     QList<QRgb> globalColors;
@@ -146,7 +146,7 @@ struct GifSpec {
     QByteArray pixels; ///< in the order the file holds them (interlace passes)
 };
 
-QByteArray makeGif(const GifSpec &s)
+QByteArray makeGif(const GifLayout &s)
 {
     QByteArray gif = "GIF89a";
     putWord(gif, s.screenWidth);
@@ -233,7 +233,7 @@ TEST(GifDecoderTest, HandCheckedTwoByTwoPicture)
 
 TEST(GifDecoderTest, NonInterlacedPictureAgainstKnownPixels)
 {
-    GifSpec s;
+    GifLayout s;
     s.screenWidth = s.width = 13;
     s.screenHeight = s.height = 7;
     s.globalColors = kFourColors;
@@ -247,7 +247,7 @@ TEST(GifDecoderTest, NonInterlacedPictureAgainstKnownPixels)
 TEST(GifDecoderTest, InterlacedPictureIsWrittenInTheFourPasses)
 {
     const QByteArray picture = pattern(5, 19, 4);
-    GifSpec s;
+    GifLayout s;
     s.screenWidth = s.width = 5;
     s.screenHeight = s.height = 19;
     s.globalColors = kFourColors;
@@ -263,7 +263,7 @@ TEST(GifDecoderTest, InterlacedPicturesOfEveryShortHeight)
 {
     for (int height = 1; height <= 9; ++height) {
         const QByteArray picture = pattern(3, height, 4);
-        GifSpec s;
+        GifLayout s;
         s.screenWidth = s.width = 3;
         s.screenHeight = s.height = height;
         s.globalColors = kFourColors;
@@ -284,7 +284,7 @@ TEST(GifDecoderTest, LargeNoisyPictureFillsTheTableAndClears)
     QByteArray pixels;
     for (int i = 0; i < 300 * 200; ++i)
         pixels += char(random.bounded(i % 3 == 0 ? 256 : 16));
-    GifSpec s;
+    GifLayout s;
     s.screenWidth = s.width = 300;
     s.screenHeight = s.height = 200;
     s.globalColors = colors;
@@ -299,7 +299,7 @@ TEST(GifDecoderTest, LargeNoisyPictureFillsTheTableAndClears)
 TEST(GifDecoderTest, LongRunsUseCodesDefinedByTheirOwnUse)
 {
     // One colour throughout: every new code is the one just being defined.
-    GifSpec s;
+    GifLayout s;
     s.screenWidth = s.width = 400;
     s.screenHeight = s.height = 300;
     s.globalColors = kFourColors;
@@ -322,7 +322,7 @@ TEST(GifDecoderTest, AgreesWithQtsOwnGifReader)
     QByteArray pixels;
     for (int i = 0; i < 64 * 48; ++i)
         pixels += char(i % 7 == 0 ? random.bounded(16) : (i / 64) % 16);
-    GifSpec s;
+    GifLayout s;
     s.screenWidth = s.width = 64;
     s.screenHeight = s.height = 48;
     s.globalColors = colors;
@@ -342,7 +342,7 @@ TEST(GifDecoderTest, AgreesWithQtsOwnGifReader)
 
 TEST(GifDecoderTest, ExtensionBlocksBeforeThePictureAreSkipped)
 {
-    GifSpec s;
+    GifLayout s;
     s.screenWidth = s.width = 4;
     s.screenHeight = s.height = 3;
     s.globalColors = kFourColors;
@@ -357,7 +357,7 @@ TEST(GifDecoderTest, ExtensionBlocksBeforeThePictureAreSkipped)
 
 TEST(GifDecoderTest, SmallerImageIsPlacedOnTheLogicalScreen)
 {
-    GifSpec s;
+    GifLayout s;
     s.screenWidth = 100;
     s.screenHeight = 50;
     s.globalColors = kFourColors;
@@ -383,7 +383,7 @@ TEST(GifDecoderTest, SmallerImageIsPlacedOnTheLogicalScreen)
 
 TEST(GifDecoderTest, ImageReachingPastTheScreenIsCut)
 {
-    GifSpec s;
+    GifLayout s;
     s.screenWidth = 4;
     s.screenHeight = 3;
     s.globalColors = kFourColors;
@@ -401,7 +401,7 @@ TEST(GifDecoderTest, ImageReachingPastTheScreenIsCut)
 TEST(GifDecoderTest, ImageColourTableColoursTheImage)
 {
     const QList<QRgb> local = {qRgb(1, 2, 3), qRgb(4, 5, 6)};
-    GifSpec s;
+    GifLayout s;
     s.screenWidth = s.width = 2;
     s.screenHeight = s.height = 1;
     s.globalColors = kFourColors;
@@ -415,7 +415,7 @@ TEST(GifDecoderTest, ImageColourTableColoursTheImage)
 
 TEST(GifDecoderTest, WithoutAnyColourTableTheImageIsGrey)
 {
-    GifSpec s;
+    GifLayout s;
     s.screenWidth = s.width = 2;
     s.screenHeight = s.height = 1;
     s.pixels = QByteArray("\x03\x01", 2);
@@ -426,7 +426,7 @@ TEST(GifDecoderTest, WithoutAnyColourTableTheImageIsGrey)
 
 TEST(GifDecoderTest, IndicesPastTheColourTableStillHaveAColour)
 {
-    GifSpec s;
+    GifLayout s;
     s.screenWidth = s.width = 2;
     s.screenHeight = s.height = 1;
     s.globalColors = {qRgb(9, 9, 9), qRgb(8, 8, 8)};
@@ -440,7 +440,7 @@ TEST(GifDecoderTest, IndicesPastTheColourTableStillHaveAColour)
 
 TEST(GifDecoderTest, ZeroScreenSizeTakesTheImageExtent)
 {
-    GifSpec s;
+    GifLayout s;
     s.globalColors = kFourColors;
     s.left = 1;
     s.width = 3;
@@ -502,7 +502,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(GifDecoderTest, EveryTruncationDecodesOrFailsCleanly)
 {
-    GifSpec s;
+    GifLayout s;
     s.screenWidth = s.width = 30;
     s.screenHeight = s.height = 20;
     s.globalColors = kFourColors;
@@ -576,7 +576,7 @@ protected:
 
 TEST_F(ImageSizeTest, GifSizeIsTheLogicalScreenWhateverTheFirstImage)
 {
-    GifSpec s;
+    GifLayout s;
     s.screenWidth = 100;
     s.screenHeight = 50;
     s.globalColors = kFourColors;
