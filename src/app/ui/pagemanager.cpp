@@ -204,18 +204,15 @@ bool PageManager::editny()
         text.chop(2);
     else if (text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r')))
         text.chop(1);
-    if (!newPage(text))
-        return false;
-    thtmlrichedit *ed = m_editors[m_active];
-    ed->cursorhere();
-    ed->color();
-    ed->document()->clearUndoRedoStacks();
-    ed->setModified(false);
-    reportCursor();
-    return true;
+    return addUntitledPage(text, true);
 }
 
 bool PageManager::newPage(const QString &text)
+{
+    return addUntitledPage(text, false);
+}
+
+bool PageManager::addUntitledPage(const QString &text, bool atCursorMarker)
 {
     if (m_count >= kSlots)
         return false;
@@ -229,6 +226,8 @@ bool PageManager::newPage(const QString &text)
     PageContent::clear(*ed);
     ed->loadPlainText(text);
     ed->setCaretPosition(0);
+    if (atCursorMarker)
+        ed->cursorhere();
     ed->color();
     ed->document()->clearUndoRedoStacks();
     ed->setModified(false);

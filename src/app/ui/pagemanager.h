@@ -153,6 +153,7 @@ signals:
 
 private:
     bool loadIntoSlot(int slot, const QString &fileName);
+    bool addUntitledPage(const QString &text, bool atCursorMarker);
     bool closePage(int slot, bool announce);
     void clearSlot(int slot);
     void showActive();
