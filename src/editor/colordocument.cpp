@@ -34,8 +34,25 @@ int ansiByte(char16_t c)
 /// breaks as "\par ", other characters in the ANSI code page or as \uN?.
 void appendBody(QByteArray &out, QStringView text)
 {
-    for (const QChar ch : text) {
-        const char16_t c = ch.unicode();
+    const char16_t *d = text.utf16();
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n) {
+        // Runs of plain ASCII go out in one piece: most of a page is such text.
+        qsizetype j = i;
+        while (j < n && d[j] < 0x80 && d[j] != u'\\' && d[j] != u'{' && d[j] != u'}' && d[j] != u'\n')
+            ++j;
+        if (j > i) {
+            const qsizetype at = out.size();
+            out.resize(at + (j - i));
+            char *p = out.data() + at;
+            for (qsizetype k = i; k < j; ++k)
+                *p++ = char(d[k]);
+            i = j;
+            if (i >= n)
+                break;
+        }
+        const char16_t c = d[i++];
         switch (c) {
         case u'\n':
             out.append("\\par ", 5);
@@ -51,10 +68,6 @@ void appendBody(QByteArray &out, QStringView text)
             continue;
         default:
             break;
-        }
-        if (c < 0x80) {
-            out.append(char(c));
-            continue;
         }
         const int b = ansiByte(c);
         if (b >= 0) {
@@ -88,18 +101,24 @@ void appendHeaderText(QByteArray &out, QStringView text)
 QString ColorDocument::pageText(const QString &fileText)
 {
     QString text;
-    text.reserve(fileText.size());
-    const qsizetype n = fileText.size();
-    const QChar *d = fileText.constData();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = d[i];
-        if (c == u'\r') {
-            text.append(u'\n');
-            if (i + 1 < n && d[i + 1] == u'\n')
-                ++i;
-        } else {
-            text.append(c);
+    if (!fileText.contains(u'\r')) {
+        text = fileText;
+    } else {
+        text.resize(fileText.size());
+        QChar *out = text.data();
+        const QChar *d = fileText.constData();
+        const qsizetype n = fileText.size();
+        qsizetype length = 0;
+        for (qsizetype i = 0; i < n; ++i) {
+            if (d[i] == u'\r') {
+                out[length++] = u'\n';
+                if (i + 1 < n && d[i + 1] == u'\n')
+                    ++i;
+            } else {
+                out[length++] = d[i];
+            }
         }
+        text.truncate(length);
     }
     if (text.endsWith(u'\n'))
         text.chop(1);

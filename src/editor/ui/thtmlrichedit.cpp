@@ -99,14 +99,10 @@ thtmlrichedit::thtmlrichedit(QWidget *parent)
     setAcceptDrops(true);
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, &thtmlrichedit::updateCursorPositionText);
     connect(this, &QPlainTextEdit::copyAvailable, this, &thtmlrichedit::cutCopyAvailable);
-    if (QClipboard *clipboard = QGuiApplication::clipboard()) {
-        connect(clipboard, &QClipboard::dataChanged, this, [this] {
-            const QMimeData *data = QGuiApplication::clipboard()->mimeData();
-            m_clipboardHasText = data && data->hasText() && !data->text().isEmpty();
-        });
-        const QMimeData *data = clipboard->mimeData();
-        m_clipboardHasText = data && data->hasText() && !data->text().isEmpty();
-    }
+    // Whether the clipboard holds text is asked only when a mouse move needs
+    // it, and asked again after the clipboard changed.
+    if (QClipboard *clipboard = QGuiApplication::clipboard())
+        connect(clipboard, &QClipboard::dataChanged, this, [this] { m_clipboardKnown = false; });
     m_cursorText = skrivcursorpos();
 }
 
@@ -571,6 +567,11 @@ void thtmlrichedit::richeditMouseDown()
 void thtmlrichedit::richedit0MouseMove()
 {
     kancutogcopy();
+    if (!m_clipboardKnown) {
+        const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+        m_clipboardHasText = data && data->hasText();
+        m_clipboardKnown = true;
+    }
     emit pasteAvailable(m_clipboardHasText);
 }
 

@@ -226,6 +226,7 @@ private:
     QString m_cursorText;
     bool m_replaceFailed = false;
     bool m_clipboardHasText = false;
+    bool m_clipboardKnown = false;
 };
 
 } // namespace lumaro

@@ -255,6 +255,21 @@ TEST_F(ReplaceTest, FromTheCaretWithoutEntireScopeAndWithCaseAndWord)
     load(editor, QStringLiteral("TD td"));
     EXPECT_EQ(editor.replace(false, true, false, false, false, true, QStringLiteral("td"), QStringLiteral("x")), 1);
     EXPECT_EQ(editor.text(), QStringLiteral("TD x"));
+    // Without entire scope the text before the caret stays.
+    load(editor, QStringLiteral("ab ab ab"));
+    editor.setCaretPosition(3);
+    EXPECT_EQ(editor.replace(false, true, false, false, true, false, QStringLiteral("ab"), QStringLiteral("X")), 2);
+    EXPECT_EQ(editor.text(), QStringLiteral("ab X X"));
+    EXPECT_EQ(editor.caretPosition(), 6);
+}
+
+TEST_F(ReplaceTest, NothingFoundWithEntireScopeLeavesTheCaretAtTheStart)
+{
+    load(editor, QStringLiteral("abc"));
+    editor.setCaretPosition(2);
+    EXPECT_EQ(editor.replace(false, true, false, false, false, true, QStringLiteral("x"), QStringLiteral("y")), 0);
+    EXPECT_EQ(editor.caretPosition(), 0);
+    EXPECT_FALSE(editor.isModified());
 }
 
 TEST_F(ReplaceTest, EmptyFindTextReplacesNothing)
@@ -453,4 +468,35 @@ TEST_F(DropTest, DropEventUsesTheFirstFileOnly)
     QApplication::sendEvent(editor.viewport(), &drop);
     EXPECT_EQ(editor.text(), QStringLiteral("<IMG SRC=\"PIC.GIF\" WIDTH=100 HEIGHT=50 BORDER=0>"));
     EXPECT_TRUE(open.isEmpty());
+}
+
+class ApplySettingsTest : public EditorFixture {};
+
+TEST_F(ApplySettingsTest, WordWrapAndFontComeFromTheSettingsAndTheFlagIsKept)
+{
+    colouring(true);
+    thtmlrichedit editor;
+    load(editor, QStringLiteral("<B>x"));
+    editor.setModified(true);
+    editor.setSelection(0, 2);
+    tregini store;
+    store.writewordwrap(true);
+    store.writefontname(QStringLiteral("DejaVu Sans Mono"));
+    store.writefontsize(16);
+    editor.applySettings();
+    EXPECT_EQ(editor.lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    EXPECT_EQ(editor.defaultAttributes().face, QStringLiteral("DejaVu Sans Mono"));
+    EXPECT_EQ(editor.defaultAttributes().pointSize, 16);
+    EXPECT_EQ(editor.font().pointSize(), 16);
+    const CharLook tag = lookOf(formatAt(editor.document(), 0));
+    EXPECT_EQ(tag.family, QStringLiteral("DejaVu Sans Mono"));
+    EXPECT_EQ(tag.size, 16.0);
+    EXPECT_EQ(tag.color, kBlue);  // colours stay
+    EXPECT_TRUE(editor.isModified());
+    EXPECT_EQ(editor.selText(), QStringLiteral("<B"));
+    store.writewordwrap(false);
+    editor.setModified(false);
+    editor.applySettings();
+    EXPECT_EQ(editor.lineWrapMode(), QPlainTextEdit::NoWrap);
+    EXPECT_FALSE(editor.isModified());
 }
