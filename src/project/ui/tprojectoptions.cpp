@@ -115,8 +115,10 @@ void Tprojectoptions::setValue(const ProjectOptions &o)
     m_convChar->setChecked(o.convChar);
     m_useRoot->setChecked(o.useRoot);
     m_root->setText(o.root);
+    m_root->setToolTip(o.root);
     m_useImageRoot->setChecked(o.useImageRoot);
     m_imageRoot->setText(o.imageRoot);
+    m_imageRoot->setToolTip(o.imageRoot);
 }
 
 bool Tprojectoptions::browse(QLabel *label)
@@ -127,6 +129,7 @@ bool Tprojectoptions::browse(QLabel *label)
     if (DialogRunner::run(*m_picker) != QDialog::Accepted)
         return false;
     label->setText(m_picker->directoryText());
+    label->setToolTip(label->text());
     return true;
 }
 

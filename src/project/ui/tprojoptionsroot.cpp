@@ -53,6 +53,12 @@ Tprojoptionsroot::Tprojoptionsroot(QWidget *parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(help, &QPushButton::clicked, this, [] { lumaro::help().showTopic(1440); });
     connect(m_tree, &QTreeView::clicked, this, &Tprojoptionsroot::treeClicked);
+    // The model reads directories in the background: keep the chosen one in
+    // view as its parents arrive.
+    // Rows are also sorted later, which moves them: until the user picks
+    // another directory, the chosen one is brought back into view.
+    connect(m_model, &QFileSystemModel::directoryLoaded, this, &Tprojoptionsroot::revealCurrent);
+    connect(m_model, &QFileSystemModel::layoutChanged, this, &Tprojoptionsroot::revealCurrent);
     connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &index) { treeClicked(index); });
 }
@@ -82,14 +88,25 @@ void Tprojoptionsroot::setDirectory(const QString &directory)
         return;
     const QSignalBlocker block(m_tree->selectionModel());
     m_tree->setCurrentIndex(index);
-    m_tree->scrollTo(index);
-    m_tree->expand(index);
+    m_revealPending = true;
+    revealCurrent();
+}
+
+void Tprojoptionsroot::revealCurrent()
+{
+    const QModelIndex index = m_tree->currentIndex();
+    if (!m_revealPending || !index.isValid())
+        return;
+    for (QModelIndex up = index.parent(); up.isValid(); up = up.parent())
+        m_tree->expand(up);
+    m_tree->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
 void Tprojoptionsroot::treeClicked(const QModelIndex &index)
 {
     if (!index.isValid())
         return;
+    m_revealPending = false;
     m_directory = QDir::toNativeSeparators(m_model->filePath(index));
     m_label->setText(m_directory);
 }

@@ -40,6 +40,7 @@ public:
 
 private:
     void treeClicked(const QModelIndex &index);
+    void revealCurrent();
 
     QFileSystemModel *m_model = nullptr;
     QTreeView *m_tree = nullptr;
@@ -47,6 +48,7 @@ private:
     QCheckBox *m_useFileUrl = nullptr;
     QPushButton *m_ok = nullptr;
     QString m_directory;
+    bool m_revealPending = false;
 };
 
 } // namespace lumaro

@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileSystemModel>
+#include <QTreeView>
 #include <QListWidget>
 #include <QPixmap>
 #include <QTest>
@@ -25,7 +27,7 @@ void shoot(QWidget &w, const QString &name)
 {
     const QString dir = qEnvironmentVariable("LUMARO_SCREENSHOT_DIR");
     w.show();
-    QTest::qWait(300);
+    QTest::qWait(1500);
     QApplication::processEvents();
     ASSERT_TRUE(w.grab().save(QDir(dir).filePath(name)));
 }
@@ -61,4 +63,6 @@ TEST(ProjectScreenshots, DISABLED_Dialogs)
 
     picker.setDirectoryText(QStringLiteral("file:///") + base + QStringLiteral("/web/img"));
     shoot(picker, QStringLiteral("projoptionsroot.png"));
+    EXPECT_EQ(picker.tree()->currentIndex().data(QFileSystemModel::FilePathRole).toString(),
+              base + QStringLiteral("/web/img"));
 }
