@@ -74,6 +74,26 @@ TEST(PublishConversionTest, ConvertiblePagesByExactExtension)
     EXPECT_FALSE(Publisher::isConvertiblePage(QStringLiteral("/a.html/b")));
 }
 
+TEST(PublishConversionTest, PageConvertedInPlace)
+{
+    const QString dir = test::TestSandbox::makeDir(QStringLiteral("publishpage"));
+    const QString page = dir + QStringLiteral("/a.htm");
+    const QString upper = dir + QStringLiteral("/B.HTM");
+    writeFile(page, "<A HREF=\"C:\\web\\x\\y.html\">\xE6</A>\n");
+    writeFile(upper, "<A HREF=\"C:\\web\\x.html\">\n");
+    const auto chars = [](const QString &t) { return QString(t).replace(QChar(0xE6), QStringLiteral("&aelig;")); };
+    QString error;
+    EXPECT_EQ(Publisher::publishPage(page, QStringLiteral("C:\\web"), chars, &error), Publisher::PageResult::Converted);
+    EXPECT_EQ(readFile(page), QByteArray("<A HREF=\"/x/y.html\">&aelig;</A>\r\n"));
+    // Nothing left to change: the file is not written again.
+    EXPECT_EQ(Publisher::publishPage(page, QStringLiteral("C:\\web"), chars, &error), Publisher::PageResult::Unchanged);
+    EXPECT_EQ(Publisher::publishPage(upper, QStringLiteral("C:\\web"), chars, &error), Publisher::PageResult::NotAPage);
+    EXPECT_EQ(readFile(upper), QByteArray("<A HREF=\"C:\\web\\x.html\">\n"));
+    EXPECT_EQ(Publisher::publishPage(dir + QStringLiteral("/missing.html"), QStringLiteral("C:\\web"), chars, &error),
+              Publisher::PageResult::Failed);
+    EXPECT_FALSE(error.isEmpty());
+}
+
 class PublisherTest : public ::testing::Test {
 protected:
     void SetUp() override
