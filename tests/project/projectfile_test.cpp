@@ -64,11 +64,11 @@ TEST(LengthPrefixedStringTest, LengthByteNeverReadsPastFieldOrData)
     QByteArray small(10, 'a');
     small[0] = char(200);
     EXPECT_EQ(LengthPrefixedString::decode(small.constData(), small.size(), 256), QString(9, u'a'));
-    QByteArray spec(26, 'b');
-    spec[0] = char(255);
-    EXPECT_EQ(LengthPrefixedString::decode(spec.constData(), spec.size(), 26), QString(25, u'b'));
+    QByteArray narrow(26, 'b');
+    narrow[0] = char(255);
+    EXPECT_EQ(LengthPrefixedString::decode(narrow.constData(), narrow.size(), 26), QString(25, u'b'));
     EXPECT_EQ(LengthPrefixedString::decode(nullptr, 0), QString());
-    EXPECT_EQ(LengthPrefixedString::decode(spec.constData(), 1), QString());
+    EXPECT_EQ(LengthPrefixedString::decode(narrow.constData(), 1), QString());
 }
 
 TEST(ProjectFileTest, HeaderAndRecordBytes)
