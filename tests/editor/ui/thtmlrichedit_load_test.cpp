@@ -213,3 +213,11 @@ INSTANTIATE_TEST_SUITE_P(
         SamePageCase{"stray_brackets", true, false, "a>b<c>d<e"},
         SamePageCase{"comment_and_entity", true, false, "<!-- x > y -->&amp;<ADDRESS></ADDRESS>"}),
     [](const ::testing::TestParamInfo<SamePageCase> &info) { return std::string(info.param.name); });
+
+TEST_F(LoadColoredTest, OnlyTheVeryLastLineBreakIsDropped)
+{
+    thtmlrichedit editor;
+    load(editor, QStringLiteral("a\r\n\r\n"));
+    EXPECT_EQ(editor.text(), QStringLiteral("a\r\n"));
+    EXPECT_EQ(editor.lineCount(), 2);
+}

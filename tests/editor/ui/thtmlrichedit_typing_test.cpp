@@ -191,3 +191,32 @@ TEST_F(TypingTest, StatusBarPositionStartsAtOneOneAndFollowsKeysAndClicks)
     EXPECT_EQ(spy.last().first().toString(), QStringLiteral("   1: 4"));
     EXPECT_EQ(editor.cursorpos(), QPoint(3, 0));
 }
+
+TEST_F(TypingTest, BreakRoutinesTouchNothingWithoutTheLineBreakJustTyped)
+{
+    load(editor, QStringLiteral("abcd"));
+    editor.setCaretPosition(2);
+    editor.brvedreturn();
+    editor.brudenreturn();
+    EXPECT_EQ(editor.text(), QStringLiteral("abcd"));
+}
+
+TEST_F(TypingTest, ClosingBracketTypedOverASelectionReplacesIt)
+{
+    colouring(true);
+    load(editor, QStringLiteral("<Bxy"));
+    editor.setSelection(2, 2);
+    type(QStringLiteral(">"));
+    EXPECT_EQ(editor.text(), QStringLiteral("<B>"));
+    EXPECT_TRUE(allColored(editor, 0, 2, kBlue));
+}
+
+TEST_F(TypingTest, ShortcutKeysDoNotCountAsTypedCharacters)
+{
+    colouring(true);
+    load(editor, QStringLiteral("<I><B>x"));
+    thtmlrichedit::typingMarks().attrResetPending = true;
+    editor.setSelection(3, 3);
+    QTest::keyClick(&editor, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(allColored(editor, 0, 6, kBlue));
+}
