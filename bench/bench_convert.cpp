@@ -3,6 +3,7 @@
 // export of a 10 MB page, and the character/entity conversions of a 1 MB
 // page holding 20,000 accented letters, on the text and on a page editor.
 #include "bench.h"
+#include "rtfgen.h"
 
 #include "importsettings.h"
 #include "rtfimport.h"
@@ -29,40 +30,6 @@ quint32 nextRandom(quint32 &seed)
 {
     seed = seed * 1103515245u + 12345u;
     return (seed >> 16) & 0x7fff;
-}
-
-// About `bytes` of RTF: short words, each in a group that changes one or more
-// of bold, italic, underline, strike, size, colour and face; paragraphs now
-// and then, some centred.
-QByteArray makeFormattedRtf(int bytes)
-{
-    QByteArray rtf;
-    rtf.reserve(bytes + 256);
-    rtf += "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fswiss Arial;}{\\f1\\fmodern Courier New;}"
-           "{\\f2\\froman Times New Roman;}}{\\colortbl;\\red0\\green0\\blue0;\\red255\\green0\\blue0;"
-           "\\red0\\green128\\blue0;\\red0\\green0\\blue255;}\\pard\\plain\\f0\\fs20 ";
-    static const char *const words[] = {"lorem", "ipsum", "dolor", "sit", "amet", "caf\\'e9", "text", "word"};
-    static const char *const styles[] = {"\\b ", "\\i ", "\\ul ", "\\strike ", "\\b\\i ", ""};
-    quint32 seed = 4711;
-    int inParagraph = 0;
-    while (rtf.size() < bytes) {
-        rtf += '{';
-        rtf += styles[nextRandom(seed) % 6];
-        if (nextRandom(seed) % 3 == 0)
-            rtf += "\\fs" + QByteArray::number(16 + 4 * (nextRandom(seed) % 8)) + ' ';
-        if (nextRandom(seed) % 3 == 0)
-            rtf += "\\cf" + QByteArray::number(1 + nextRandom(seed) % 4) + ' ';
-        if (nextRandom(seed) % 5 == 0)
-            rtf += "\\f" + QByteArray::number(nextRandom(seed) % 3) + ' ';
-        rtf += words[nextRandom(seed) % 8];
-        rtf += "} ";
-        if (++inParagraph > 12) {
-            rtf += nextRandom(seed) % 4 == 0 ? "\\par\\pard\\qc " : "\\par\\pard ";
-            inParagraph = 0;
-        }
-    }
-    rtf += "\\par}";
-    return rtf;
 }
 
 // A page of about `chars` characters of markup and text, CR LF line ends.
@@ -102,7 +69,7 @@ LUMARO_BENCH("convert_rtf_import")
 {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("formatted.rtf"));
-    const QByteArray rtf = makeFormattedRtf(1 << 20);
+    const QByteArray rtf = lumaro::bench::generateFormattedRtf(1 << 20);
     {
         QFile out(file);
         out.open(QIODevice::WriteOnly);
