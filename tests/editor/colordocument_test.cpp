@@ -1,6 +1,7 @@
 #include "colordocument.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 using namespace lumaro;
 
@@ -53,6 +54,7 @@ struct SwitchCase {
     bool usefontattr;
     int anchorAttr;
     const char *body;
+    friend void PrintTo(const SwitchCase &c, std::ostream *os) { *os << c.name; }
 };
 
 class ColorDocumentSwitches : public ::testing::TestWithParam<SwitchCase> {};

@@ -5,6 +5,7 @@
 #include "tregini.h"
 
 #include <gtest/gtest.h>
+#include <ostream>
 
 using namespace lumaro;
 
@@ -12,6 +13,7 @@ struct ClassCase {
     const char *text;
     TagClass withException;
     TagClass withoutException;
+    friend void PrintTo(const ClassCase &c, std::ostream *os) { *os << c.text; }
 };
 
 class TagClassifierTest : public ::testing::TestWithParam<ClassCase> {};

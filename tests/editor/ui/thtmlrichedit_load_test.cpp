@@ -171,6 +171,7 @@ struct SamePageCase {
     bool usecolor;
     bool usefontattr;
     const char *text;
+    friend void PrintTo(const SamePageCase &c, std::ostream *os) { *os << c.name; }
 };
 
 class LoadColoredMatchesReader : public EditorFixture, public ::testing::WithParamInterface<SamePageCase> {};
