@@ -67,11 +67,15 @@ TableBuilderModel::TableBuilderModel()
 
 void TableBuilderModel::resize(int columns, int rows)
 {
+    const int oldRows = int(m_cells.size());
+    const bool columnsChanged = qMax(1, columns) != m_columns;
     m_columns = qMax(1, columns);
     m_rows = qMax(1, rows);
     m_cells.resize(m_rows);
-    for (QStringList &r : m_cells)
-        r.resize(m_columns);
+    // Only rows that are new need sizing unless the column count changed,
+    // so a long table grows row by row in linear time.
+    for (int r = columnsChanged ? 0 : qMin(oldRows, m_rows); r < m_rows; ++r)
+        m_cells[r].resize(m_columns);
     m_widths.resize(m_columns, DefaultColumnWidth);
 }
 
