@@ -360,7 +360,11 @@ void thtmlrichedit::replaceSelection(const QString &text)
 void thtmlrichedit::cursorhere()
 {
     const QString marker = QStringLiteral("<CursorHere>");
-    const int at = findText(marker, selStart(), -1, true, true);
+    // The marker is searched as a whole word with matching case. It begins
+    // and ends with a bracket, so a word boundary lies at both its ends
+    // wherever it stands ("Hello<CursorHere>" included): a case-sensitive
+    // search is all that is left of the whole-word condition.
+    const int at = findText(marker, selStart(), -1, false, true);
     if (at < 0)
         return;
     QTextCursor cursor = textCursor();
@@ -779,6 +783,10 @@ void thtmlrichedit::restoreCaret(int position)
 
 void thtmlrichedit::keyPressEvent(QKeyEvent *event)
 {
+    if (isReadOnly()) {
+        RichEdit::keyPressEvent(event);
+        return;
+    }
     if (event->matches(QKeySequence::Paste)) {
         editpaste();
         event->accept();

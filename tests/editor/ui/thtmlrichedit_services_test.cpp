@@ -183,6 +183,16 @@ TEST_F(CursorHereTest, MarkerIsRemovedAndTheCaretLeftThere)
     EXPECT_EQ(editor.caretPosition(), 7);
 }
 
+TEST_F(CursorHereTest, MarkerRightAfterAWordIsFoundFromTheCaret)
+{
+    thtmlrichedit editor;
+    load(editor, QStringLiteral("<CursorHere>Hello<CursorHere>"));
+    editor.setCaretPosition(1);
+    editor.cursorhere();
+    EXPECT_EQ(editor.text(), QStringLiteral("<CursorHere>Hello"));
+    EXPECT_EQ(editor.caretPosition(), 17);
+}
+
 TEST_F(CursorHereTest, TextWithoutTheMarkerIsKept)
 {
     thtmlrichedit editor;
