@@ -24,6 +24,7 @@
 #include "wraptag.h"
 
 #include <QAction>
+#include <QHash>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -113,33 +114,26 @@ TEST_F(TagControllerTest, BoldWithoutSelectionAsksForText)
     EXPECT_EQ(e->text(), QStringLiteral("a<B>strong words</B>b"));
 }
 
-TEST_F(TagControllerTest, EachSmallDialogWithoutSelection)
+TEST_F(TagControllerTest, EveryWrapCommandWithoutSelectionAsksForText)
 {
-    struct Case {
-        const char *component;
-        const char *title;
-        const char *expected;
-    };
-    const Case cases[] = {
-        {"SpeedButton68", "Italic", "<I>x</I>"},
-        {"SpeedButton69", "Underline", "<U>x</U>"},
-        {"SpeedButton2", "Center", "<CENTER>x</CENTER>"},
-        {"SpeedButton83", "EM", "<EM>x</EM>"},
-        {"SpeedButton84", "S", "<S>x</S>"},
-        {"SpeedButton95", "KBD", "<KBD>x</KBD>"},
-    };
+    const QHash<QString, QString> titles = {{QStringLiteral("B"), QStringLiteral("Bold")},
+                                            {QStringLiteral("I"), QStringLiteral("Italic")},
+                                            {QStringLiteral("U"), QStringLiteral("Underline")},
+                                            {QStringLiteral("CENTER"), QStringLiteral("Center")}};
     thtmlrichedit *e = page(QString());
-    for (const Case &c : cases) {
-        e->loadPlainText(QString());
-        WhenModal<TextTagDialog> driver([&c](TextTagDialog *d) {
-            EXPECT_EQ(d->windowTitle(), QLatin1String(c.title));
+    for (const WrapTag::Command &c : WrapTag::commands()) {
+        e->loadPlainText(QStringLiteral("[]"));
+        e->setSelection(1, 0);
+        const QString title = titles.value(c.tagName, c.tagName);
+        WhenModal<TextTagDialog> driver([&title](TextTagDialog *d) {
+            EXPECT_EQ(d->windowTitle(), title);
             EXPECT_TRUE(d->textEdit()->text().isEmpty());
             d->textEdit()->setText(QStringLiteral("x"));
             d->accept();
         });
-        run(QLatin1String(c.component));
-        EXPECT_TRUE(driver.ran()) << c.component;
-        EXPECT_EQ(e->text(), QLatin1String(c.expected)) << c.component;
+        run(c.component);
+        EXPECT_TRUE(driver.ran()) << c.component.toStdString();
+        EXPECT_EQ(e->text(), QStringLiteral("[<%1>x</%1>]").arg(c.tagName)) << c.component.toStdString();
     }
 }
 
