@@ -1,10 +1,19 @@
 #include "commandline.h"
 
+#include <cctype>
 #include <gtest/gtest.h>
 
 using lumaro::CommandLine;
 
 namespace {
+
+std::string testName(const char *text)
+{
+    std::string name;
+    for (const char *c = text; *c; ++c)
+        name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+    return name;
+}
 
 struct ExtensionCase {
     const char *name;
@@ -26,7 +35,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ExtensionCase{"/home/x.y/page", ""}, ExtensionCase{"/home/x/page.Htm", "htm"},
                       ExtensionCase{"archive.tar.gz", "gz"}, ExtensionCase{"trailing.", ""},
                       ExtensionCase{".hidden", "hidden"}, ExtensionCase{"", ""},
-                      ExtensionCase{"C:\\My Pages\\a.htm", "htm"}, ExtensionCase{"x\\y.LMP", "lmp"}));
+                      ExtensionCase{"C:\\My Pages\\a.htm", "htm"}, ExtensionCase{"x\\y.LMP", "lmp"}),
+    [](const auto &info) { return std::to_string(info.index) + "_" + testName(info.param.name); });
 
 struct RuleCase {
     const char *title;
@@ -66,7 +76,8 @@ const RuleCase ruleCases[] = {
     {"completing piece not opened again", {"C:\\My", "Pages\\a.htm", "b.htm"}, {"C:\\My Pages\\a.htm"}, {}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Arguments, CommandLineRule, ::testing::ValuesIn(ruleCases));
+INSTANTIATE_TEST_SUITE_P(Arguments, CommandLineRule, ::testing::ValuesIn(ruleCases),
+                         [](const auto &info) { return testName(info.param.title); });
 
 TEST(CommandLineModes, WantedExtensionsAreComparedInLowerCase)
 {

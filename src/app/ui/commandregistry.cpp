@@ -51,6 +51,14 @@ void CommandRegistry::createAll()
         m_order.append(info.name);
         const QString name = info.name;
         connect(action, &CommandAction::handled, this, [this, name] { applyRule(name); });
+        if (CommandTable::pageCommands().contains(name)) {
+            // A page command enabled by its subsystem while no page is open
+            // (or before anything handles it) is overruled at once.
+            connect(action, &QAction::changed, this, [this, name, action] {
+                if (action->isEnabled() && !(m_pagesOpen && isHandled(name)))
+                    action->setEnabled(false);
+            });
+        }
     }
 }
 

@@ -3,11 +3,23 @@
 #include "commandline.h"
 #include "commandregistry.h"
 #include "commandtable.h"
+#include "convertcontroller.h"
+#include "convsave.h"
 #include "filecommands.h"
+#include "helpcommands.h"
 #include "interaction.h"
+#include "mailcontroller.h"
 #include "pagemanager.h"
+#include "previewcontroller.h"
+#include "printcontroller.h"
+#include "projectcontroller.h"
+#include "projectstate.h"
+#include "replacecontroller.h"
+#include "searchcontroller.h"
+#include "tagcontroller.h"
 #include "thtmlrichedit.h"
 #include "tregini.h"
+#include "tspeccharform.h"
 
 #include <QAction>
 #include <QApplication>
@@ -63,7 +75,10 @@ TMainwindow::TMainwindow(const QStringList &arguments, QWidget *parent)
 
 TMainwindow::~TMainwindow()
 {
-    // The page editors belong to the window's widgets; the page table goes first.
+    // The controllers work on the pages and the project state: they go
+    // first, then the file commands, while the page table still exists.
+    while (!m_controllers.isEmpty())
+        delete m_controllers.takeLast();
     delete m_files;
     m_files = nullptr;
 }
@@ -104,6 +119,7 @@ void TMainwindow::FormCreate()
     m_commands->seal();
     wireCommands();
     wireEditors();
+    createControllers();
 
     setWindowTitle(m_pages->caption());
     setWindowIcon(QIcon(QStringLiteral(":/glyphs/lumaro.svg")));
@@ -376,6 +392,43 @@ void TMainwindow::wireCommands()
             m_commands->setAvailable(QStringLiteral("pastebtn"), !clipboardText().isEmpty());
         });
     }
+}
+
+void TMainwindow::createControllers()
+{
+    // The project state belongs to the window; the project commands work on it.
+    m_ownProjectState = std::make_unique<ProjectState>();
+    m_projectState = m_ownProjectState.get();
+    auto *project = new ProjectController(*this, this);
+    m_controllers.append(project);
+    m_projectCloseCheck = [project] { return project->testprojgemt(); };
+    m_projectOpener = [project](const QString &fileName) { project->dropproject(fileName); };
+    connect(m_pages, &PageManager::pageOpened, project, &ProjectController::onPageOpened);
+    connect(m_pages, &PageManager::pageRenamed, project, &ProjectController::onPageRenamed);
+    connect(m_pages, &PageManager::pageClosed, project, &ProjectController::onPageClosed);
+
+    m_controllers.append(new TagController(*this, this));
+    m_controllers.append(new ConvertController(*this, this));
+    m_controllers.append(new SearchController(*this, this));
+    m_controllers.append(new ReplaceController(*this, this));
+    m_controllers.append(new PreviewController(*this, this));
+    m_controllers.append(new PrintController(*this, this));
+    m_controllers.append(new MailController(*this, this));
+    m_controllers.append(new HelpCommands(*this, this));
+    setSpecialCharactersPanel([this](QWidget *parent) -> QWidget * { return new Tspeccharform(*this, parent); });
+
+    // Special characters become entities in the file and characters again
+    // in the page, when the "convsave" setting is on.
+    PageConversionHooks hooks;
+    hooks.beforeSave = [](thtmlrichedit &ed, QString *error) { return convsaveBeforeSave(ed, error); };
+    hooks.afterSave = [this](thtmlrichedit &ed) {
+        QString error;
+        // The page manager settles the modified flag once it knows whether the write worked.
+        if (!convsaveAfterSave(ed, false, &error))
+            interaction().warning(this, QStringLiteral("Lumaro"), error);
+    };
+    hooks.afterLoad = [](thtmlrichedit &ed, QString *error) { return convsaveAfterLoad(ed, error); };
+    m_pages->setConversionHooks(hooks);
 }
 
 void TMainwindow::wireEditors()

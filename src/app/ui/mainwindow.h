@@ -88,12 +88,14 @@ public:
     PageManager &pages() { return *m_pages; }
     FileCommands &files() { return *m_files; }
     CommandRegistry &commands() { return *m_commands; }
-    /// The window owns the project state; the project subsystem installs it.
+    /// The project state the project commands work on (the window's own by
+    /// default).
     void setProjectState(ProjectState *state) { m_projectState = state; }
     /// Asked before the window closes whether the project may be closed
-    /// (the project's save question). Without one, it may.
+    /// (the project's save question; the project commands install it).
     void setProjectCloseCheck(std::function<bool()> check) { m_projectCloseCheck = std::move(check); }
-    /// Opens a project file named on the command line or dropped on the window.
+    /// Opens a project file named on the command line or dropped on the
+    /// window (the project commands install it).
     void setProjectOpener(std::function<void(const QString &)> opener) { m_projectOpener = std::move(opener); }
     /// A side panel's content area: 2 is the special characters panel (a
     /// scroll box), 3 the entity panel. nullptr for any other index.
@@ -144,6 +146,8 @@ private:
     QToolButton *makeButton(const QString &name, QWidget *parent);
     void wireCommands();
     void wireEditors();
+    /// The commands of the other subsystems, each connected by its controller.
+    void createControllers();
     void placeWindow();
     void setToolsSpeedBarVisible(bool on);
     void setEntityPanelVisible(bool on);
@@ -172,6 +176,8 @@ private:
     QMenu *m_popupMenu = nullptr;
     QLabel *m_statusPanels[3] = {nullptr, nullptr, nullptr};
 
+    QList<QObject *> m_controllers;
+    std::unique_ptr<ProjectState> m_ownProjectState;
     ProjectState *m_projectState = nullptr;
     std::function<bool()> m_projectCloseCheck;
     std::function<void(const QString &)> m_projectOpener;

@@ -20,6 +20,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <cctype>
 #include <gtest/gtest.h>
 
 using namespace lumaro;
@@ -237,7 +238,13 @@ INSTANTIATE_TEST_SUITE_P(
                       PlacementCase{"partly off screen", QRect(-100, -20, 640, 480), QRect(-100, -20, 640, 480)},
                       PlacementCase{"far away", QRect(9000, 9000, 640, 480), QRect(0, 0, 640, 480)},
                       PlacementCase{"negative far away", QRect(-9000, 10, 640, 480), QRect(0, 0, 640, 480)},
-                      PlacementCase{"no size", QRect(10, 10, 0, 0), QRect(10, 10, 200, 150)}));
+                      PlacementCase{"no size", QRect(10, 10, 0, 0), QRect(10, 10, 200, 150)}),
+    [](const auto &info) {
+        std::string name;
+        for (const char *c = info.param.title; *c; ++c)
+            name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+        return name;
+    });
 
 // --- Autosave ------------------------------------------------------------------------
 
