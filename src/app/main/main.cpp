@@ -10,7 +10,6 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("zelk"));
     QApplication::setApplicationName(QStringLiteral("lumaro"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Lumaro"));
     QApplication::setApplicationVersion(QStringLiteral(LUMARO_VERSION));
 
     auto *splash = new lumaro::Tsplashscreen;

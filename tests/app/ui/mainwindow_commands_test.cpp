@@ -318,6 +318,20 @@ TEST_F(CommandSurfaceTest, EveryButtonGlyphOfTheTableIsItsResourceNumber)
     }
 }
 
+TEST_F(CommandSurfaceTest, NoTwoCommandsShareAKey)
+{
+    QHash<QString, QString> owner;
+    for (const CommandInfo &info : CommandTable::commands()) {
+        if (info.key.isEmpty())
+            continue;
+        const QString key = QKeySequence(info.key).toString();
+        EXPECT_FALSE(owner.contains(key)) << key.toStdString() << " on " << info.name.toStdString() << " and "
+                                          << owner.value(key).toStdString();
+        owner.insert(key, info.name);
+    }
+    EXPECT_EQ(owner.size(), 12);
+}
+
 TEST_F(CommandSurfaceTest, ComponentNamesAreUniqueAndEveryPlacedNameIsACommand)
 {
     QSet<QString> seen;

@@ -9,7 +9,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QApplication>
 #include <QLabel>
+#include <QTextBrowser>
 #include <QRegularExpression>
 #include <QSettings>
 #include <gtest/gtest.h>
@@ -92,6 +94,25 @@ TEST_F(HelpTextTest, AMissingHelpFileSaysSo)
     const QString install = test::TestSandbox::makeDir("empty-install");
     tregini::setOverride("dir", "installdir", install);
     EXPECT_TRUE(HelpViewerService::document().contains("was not found"));
+}
+
+TEST_F(HelpTextTest, TheViewerShowsTheTopicAndTheIndex)
+{
+    HelpViewerService viewer;
+    viewer.showTopic(500);
+    QTextBrowser *browser = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->isVisible() && top->windowTitle() == "Lumaro Help")
+            browser = top->findChild<QTextBrowser *>("HelpBrowser");
+    ASSERT_NE(browser, nullptr);
+    const QString text = browser->toPlainText();
+    EXPECT_TRUE(text.contains("Lumaro is an editor for hand-written HTML pages"));
+    EXPECT_TRUE(text.contains("Do you want to save changes to"));
+    // The index lists the topics by title.
+    EXPECT_TRUE(text.contains("Save as"));
+    viewer.showIndex();
+    EXPECT_EQ(browser->toPlainText(), text) << "one document, scrolled to another place";
+    browser->window()->close();
 }
 
 TEST(ProductMarkTest, AboutBoxAndSplashShowTheProductName)
