@@ -1,4 +1,4 @@
-#include "projectlistreader.h"
+#include "projectfile.h"
 #include "textreplacer.h"
 
 #include <gtest/gtest.h>
@@ -68,13 +68,13 @@ QByteArray record(const QByteArray &path, char flag)
 
 } // namespace
 
-TEST(ProjectListReaderTest, ReadsWholeRecordsAfterTheHeader)
+TEST(ProjectListInReplaceTest, ReadsWholeRecordsAfterTheHeader)
 {
     QByteArray image(256, 'H');
     image += record("/home/u/a.html", 1);
     image += record("Untitled 2", 0);
     image += record(QByteArray("/home/u/\xE6\xF8.htm"), 1);
-    const auto records = ProjectListReader::records(image);
+    const auto records = ProjectFile::records(image);
     ASSERT_EQ(records.size(), 3);
     EXPECT_EQ(records[0].path, QStringLiteral("/home/u/a.html"));
     EXPECT_TRUE(records[0].open);
@@ -83,20 +83,20 @@ TEST(ProjectListReaderTest, ReadsWholeRecordsAfterTheHeader)
     EXPECT_EQ(records[2].path, QString::fromUtf8("/home/u/\xC3\xA6\xC3\xB8.htm"));
 }
 
-TEST(ProjectListReaderTest, TruncatedAndHostileImages)
+TEST(ProjectListInReplaceTest, TruncatedAndHostileImages)
 {
-    EXPECT_TRUE(ProjectListReader::records(QByteArray()).isEmpty());
-    EXPECT_TRUE(ProjectListReader::records(QByteArray(255, 'x')).isEmpty());
-    EXPECT_TRUE(ProjectListReader::records(QByteArray(256, 'x')).isEmpty());
+    EXPECT_TRUE(ProjectFile::records(QByteArray()).isEmpty());
+    EXPECT_TRUE(ProjectFile::records(QByteArray(255, 'x')).isEmpty());
+    EXPECT_TRUE(ProjectFile::records(QByteArray(256, 'x')).isEmpty());
     // A part record at the end is not read.
     QByteArray image(256, '\0');
     image += record("/a", 1);
     image += record("/b", 1).left(200);
-    EXPECT_EQ(ProjectListReader::records(image).size(), 1);
+    EXPECT_EQ(ProjectFile::records(image).size(), 1);
     // A length byte of 255 over garbage stays inside its record.
     QByteArray hostile(256, '\0');
     hostile += QByteArray(257, '\xFF');
-    const auto records = ProjectListReader::records(hostile);
+    const auto records = ProjectFile::records(hostile);
     ASSERT_EQ(records.size(), 1);
     EXPECT_EQ(records[0].path.size(), 255);
 }

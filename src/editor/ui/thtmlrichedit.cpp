@@ -7,7 +7,7 @@
 #include "imagereaders.h"
 #include "installdir.h"
 #include "interaction.h"
-#include "projectlistreader.h"
+#include "projectfile.h"
 #include "textreplacer.h"
 #include "tregini.h"
 
@@ -307,18 +307,7 @@ QString thtmlrichedit::rtfattrcode(const QString &Prefix)
 
 QTextCharFormat thtmlrichedit::defaultCharFormat() const
 {
-    const CharAttributes a = defaultAttributes();
-    QTextCharFormat format;
-    format.setForeground(a.color);
-    format.setFontWeight(a.bold ? QFont::Bold : QFont::Normal);
-    format.setFontItalic(a.italic);
-    format.setFontUnderline(a.underline);
-    format.setFontStrikeOut(a.strikeOut);
-    if (!a.face.isEmpty())
-        format.setFontFamilies(QStringList{a.face});
-    if (a.pointSize > 0)
-        format.setFontPointSize(a.pointSize);
-    return format;
+    return toCharFormat(defaultAttributes());
 }
 
 void thtmlrichedit::replaceSelection(const QString &text)
@@ -418,7 +407,7 @@ int thtmlrichedit::replaceInProject(const QString &find, const QString &replacem
                                     bool matchCase, const QByteArray &projectList)
 {
     int count = 0;
-    for (const ProjectListRecord &record : ProjectListReader::records(projectList)) {
+    for (const ProjectRecord &record : ProjectFile::records(projectList)) {
         const QString &path = record.path;
         // A page never saved is recorded by its untitled name: no file yet.
         if (path.isEmpty() || (!path.contains(u'/') && !path.contains(u'\\')))

@@ -20,7 +20,10 @@ QString withCrLf(QString raw)
     return raw;
 }
 
-QTextCharFormat toFormat(const CharAttributes &a)
+
+} // namespace
+
+QTextCharFormat RichEdit::toCharFormat(const CharAttributes &a)
 {
     QTextCharFormat f;
     f.setForeground(a.color);
@@ -34,8 +37,6 @@ QTextCharFormat toFormat(const CharAttributes &a)
         f.setFontPointSize(a.pointSize);
     return f;
 }
-
-} // namespace
 
 RichEdit::RichEdit(QWidget *parent)
     : QPlainTextEdit(parent)
@@ -172,7 +173,7 @@ CharAttributes RichEdit::selectionAttributes() const
 void RichEdit::setSelectionAttributes(const CharAttributes &attributes)
 {
     QTextCursor c = textCursor();
-    const QTextCharFormat f = toFormat(attributes);
+    const QTextCharFormat f = toCharFormat(attributes);
     if (c.hasSelection())
         c.mergeCharFormat(f);
     else
@@ -192,7 +193,7 @@ void RichEdit::setDefaultAttributes(const CharAttributes &attributes)
     setFont(f);
     QTextCursor c(document());
     c.movePosition(QTextCursor::End);
-    QTextCharFormat cf = toFormat(attributes);
+    QTextCharFormat cf = toCharFormat(attributes);
     setCurrentCharFormat(cf);
 }
 

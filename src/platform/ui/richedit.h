@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QPlainTextEdit>
 #include <QString>
+#include <QTextCharFormat>
 
 namespace lumaro {
 
@@ -80,6 +81,9 @@ public:
 
     /// Empties the editor and clears the modified flag.
     void clearAll();
+
+    /// The character format that shows the attributes.
+    static QTextCharFormat toCharFormat(const CharAttributes &attributes);
 
     /// Converts text with CR LF, LF or CR breaks into the document's form.
     static QString toDocumentText(const QString &text);
