@@ -14,11 +14,14 @@ QString RtfImport::convert(const QTextDocument &document, const ImportSettings &
     return converter.output();
 }
 
-RtfImport::Result RtfImport::convertData(const QByteArray &rtf, const ImportSettings &settings)
+namespace {
+// Converts what a loader put into the converter's document.
+template<typename Load>
+RtfImport::Result convertLoaded(const ImportSettings &settings, Load load)
 {
-    Result result;
+    RtfImport::Result result;
     timpexprichedit converter;
-    if (!converter.loadRtf(rtf, &result.error))
+    if (!load(converter, &result.error))
         return result;
     converter.setSettings(settings);
     converter.convert(*converter.document());
@@ -26,18 +29,17 @@ RtfImport::Result RtfImport::convertData(const QByteArray &rtf, const ImportSett
     result.ok = true;
     return result;
 }
+} // namespace
+
+RtfImport::Result RtfImport::convertData(const QByteArray &rtf, const ImportSettings &settings)
+{
+    return convertLoaded(settings, [&rtf](timpexprichedit &c, QString *error) { return c.loadRtf(rtf, error); });
+}
 
 RtfImport::Result RtfImport::convertFile(const QString &fileName, const ImportSettings &settings)
 {
-    Result result;
-    timpexprichedit converter;
-    if (!converter.loadFromFile(fileName, &result.error))
-        return result;
-    converter.setSettings(settings);
-    converter.convert(*converter.document());
-    result.html = converter.output();
-    result.ok = true;
-    return result;
+    return convertLoaded(settings,
+                         [&fileName](timpexprichedit &c, QString *error) { return c.loadFromFile(fileName, error); });
 }
 
 } // namespace lumaro
