@@ -60,20 +60,21 @@ TEST(CliOptions, AcceptsTheDocumentedForms)
 
 TEST(CliOptions, UsageErrors)
 {
-    for (auto args : std::vector<std::initializer_list<const char *>>{
-             {},
-             {"colourise", "a.html"},
-             {"colour"},
-             {"colour", "a.html", "-o"},
-             {"colour", "a.html", "--frobnicate"},
-             {"entities", "a.html", "b.html"},
-             {"entities", "a.html", "-o", "x", "-d", "y"},
-             {"publish", "a.lmp", "b.lmp"},
-             {"publish", "a.lmp", "-o", "x"},
-             {"chars", "-", "-", "-d", "out"},
-             {"--set", "nonsense", "colour", "a.html"},
-         }) {
-        const CliParseResult r = parse(args);
+    const std::vector<QStringList> cases = {
+        {},
+        {"colourise", "a.html"},
+        {"colour"},
+        {"colour", "a.html", "-o"},
+        {"colour", "a.html", "--frobnicate"},
+        {"entities", "a.html", "b.html"},
+        {"entities", "a.html", "-o", "x", "-d", "y"},
+        {"publish", "a.lmp", "b.lmp"},
+        {"publish", "a.lmp", "-o", "x"},
+        {"chars", "-", "-", "-d", "out"},
+        {"--set", "nonsense", "colour", "a.html"},
+    };
+    for (const QStringList &args : cases) {
+        const CliParseResult r = parseArguments(args);
         EXPECT_FALSE(r.ok);
         EXPECT_FALSE(r.error.isEmpty());
     }
