@@ -19,7 +19,7 @@
 #include "tagcontroller.h"
 #include "thtmlrichedit.h"
 #include "tregini.h"
-#include "tspeccharform.h"
+#include "specialcharpalette.h"
 
 #include <QAction>
 #include <QApplication>

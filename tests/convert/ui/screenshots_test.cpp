@@ -5,7 +5,7 @@
 #include "fakepagehost.h"
 #include "progresswindow.h"
 #include "timportexportpreffdialog.h"
-#include "tspeccharform.h"
+#include "specialcharpalette.h"
 
 #include <QApplication>
 #include <QProgressBar>

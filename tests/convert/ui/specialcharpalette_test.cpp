@@ -1,7 +1,7 @@
 #include "convertfixture.h"
 #include "fakepagehost.h"
 #include "thtmlrichedit.h"
-#include "tspeccharform.h"
+#include "specialcharpalette.h"
 
 #include <QImage>
 #include <QToolButton>

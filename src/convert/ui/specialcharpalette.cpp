@@ -1,4 +1,4 @@
-#include "tspeccharform.h"
+#include "specialcharpalette.h"
 
 #include "interaction.h"
 #include "pagehost.h"
