@@ -8,7 +8,7 @@
 #include "testsandbox.h"
 #include "thtmlrichedit.h"
 #include "tregini.h"
-#include "tspeccharform.h"
+#include "specialcharpalette.h"
 
 #include <QAction>
 #include <QDir>
