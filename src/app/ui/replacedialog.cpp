@@ -1,5 +1,6 @@
 #include "replacedialog.h"
 #include "helpservice.h"
+#include "origingroup.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -54,16 +55,7 @@ void Treplace::FormCreate()
     optionsLayout->addWidget(CheckBox4);
     optionsLayout->addStretch();
 
-    auto *origin = new QGroupBox(QStringLiteral("Orgin"), this);
-    RadioButton1 = new QRadioButton(QStringLiteral("From cursor"), origin);
-    RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
-    RadioButton2 = new QRadioButton(QStringLiteral("Entire scope"), origin);
-    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-    RadioButton2->setChecked(true);
-    auto *originLayout = new QVBoxLayout(origin);
-    originLayout->addWidget(RadioButton1);
-    originLayout->addWidget(RadioButton2);
-    originLayout->addStretch();
+    auto *origin = makeOriginGroup(this, &RadioButton1, &RadioButton2);
 
     connect(CheckBox3, &QCheckBox::clicked, this, [this] { scopeBoxClick(CheckBox3); });
     connect(CheckBox4, &QCheckBox::clicked, this, [this] { scopeBoxClick(CheckBox4); });

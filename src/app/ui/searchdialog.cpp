@@ -1,5 +1,6 @@
 #include "searchdialog.h"
 #include "helpservice.h"
+#include "origingroup.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -43,17 +44,7 @@ void Tsoegdialog::FormCreate()
     optionsLayout->addWidget(CheckBox2);
     optionsLayout->addStretch();
 
-    // The caption is the program's own spelling.
-    auto *origin = new QGroupBox(QStringLiteral("Orgin"), this);
-    RadioButton1 = new QRadioButton(QStringLiteral("From cursor"), origin);
-    RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
-    RadioButton2 = new QRadioButton(QStringLiteral("Entire scope"), origin);
-    RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-    RadioButton2->setChecked(true);
-    auto *originLayout = new QVBoxLayout(origin);
-    originLayout->addWidget(RadioButton1);
-    originLayout->addWidget(RadioButton2);
-    originLayout->addStretch();
+    auto *origin = makeOriginGroup(this, &RadioButton1, &RadioButton2);
 
     searchButton = new QPushButton(QStringLiteral("Search"), this);
     searchButton->setObjectName(QStringLiteral("searchButton"));
