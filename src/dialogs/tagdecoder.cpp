@@ -2,6 +2,11 @@
 
 namespace lumaro {
 
+bool TagDecoder::isAttributeSeparator(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n');
+}
+
 bool TagDecoder::startsWithTag(const QString &text, const QString &start)
 {
     return text.startsWith(start, Qt::CaseSensitive);
@@ -22,10 +27,14 @@ QString TagDecoder::valueAt(const QString &rest)
 std::optional<QString> TagDecoder::attribute(const QString &text, const QString &name)
 {
     const QString key = name + QLatin1Char('=');
-    const qsizetype at = text.indexOf(key, 0, Qt::CaseSensitive);
-    if (at < 0)
-        return std::nullopt;
-    return valueAt(text.mid(at + key.size()));
+    for (qsizetype at = text.indexOf(key, 0, Qt::CaseSensitive); at >= 0;
+         at = text.indexOf(key, at + 1, Qt::CaseSensitive)) {
+        // Only where the name starts an attribute: "ALIGN=" inside
+        // "VALIGN=" or "LINK=" inside "VLINK=" is another attribute.
+        if (at > 0 && isAttributeSeparator(text.at(at - 1)))
+            return valueAt(text.mid(at + key.size()));
+    }
+    return std::nullopt;
 }
 
 QString TagDecoder::content(const QString &text)

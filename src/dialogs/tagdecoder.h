@@ -10,15 +10,18 @@ namespace lumaro {
 /// The rules are deliberately simple, so that a tag the dialogs wrote always
 /// reads back the same way: the tag is recognised only when the text begins
 /// exactly (case-sensitively) with the dialog's start, and an attribute is the
-/// first occurrence of its upper-case name followed by "=" anywhere in the
-/// text. Because that is a plain substring search, "ALIGN=" is also found
-/// inside "VALIGN=".
+/// first occurrence of its upper-case name followed by "=" where it starts an
+/// attribute, that is after a blank, tab or line break. "ALIGN=" is never
+/// found inside "VALIGN=".
 class TagDecoder {
 public:
     /// True when text begins with start exactly ("<TABLE", "<TR", ...).
     static bool startsWithTag(const QString &text, const QString &start);
 
-    /// The value of the first "NAME=" in text (name without the "="), or
+    /// True for the characters that separate attributes inside a tag.
+    static bool isAttributeSeparator(QChar c);
+
+    /// The value of the first "NAME=" starting an attribute in text (name without the "="), or
     /// nothing when it does not occur. The value runs from after the "=" up
     /// to the first space when a space comes before the first ">", otherwise
     /// up to the first ">" (or the end of the text). Quotes are kept.

@@ -79,19 +79,21 @@ TEST(TableTag, ValuesBeforeCloseAndQuotedValues)
     EXPECT_EQ(t.build(), QStringLiteral("<TABLE ALIGN=LEFT BORDER=\"4\" BGCOLOR=\"#FF0000\">"));
 }
 
-TEST(TableTag, AlignIsFoundInsideValign)
+TEST(TableTag, AlignIsNotFoundInsideValign)
 {
-    // VALIGN=BOTTOM is read as ALIGN=BOTTOM: no ALIGN keyword, Left stays.
     TableTag t;
     t.decode(QStringLiteral("<TABLE VALIGN=BOTTOM>"));
     EXPECT_EQ(t.align, HAlign::Left);
     EXPECT_EQ(t.valign, VAlign::Bottom);
-    // A VALIGN value that ALIGN also knows is taken as the ALIGN value.
+    // The ALIGN after VALIGN is the one read, so OK keeps the user's tag.
+    TableDataTag d;
+    d.decode(QStringLiteral("<TD VALIGN=TOP ALIGN=CENTER>"));
+    EXPECT_EQ(d.align, HAlign::Center);
+    EXPECT_EQ(d.valign, VAlign::Top);
     TableRowTag r;
     r.decode(QStringLiteral("<TR VALIGN=CENTER ALIGN=RIGHT>"));
-    EXPECT_EQ(r.align, HAlign::Center);
-    EXPECT_EQ(r.valign, VAlign::Center);
-    EXPECT_EQ(r.build(), QStringLiteral("<TR ALIGN=CENTER>"));
+    EXPECT_EQ(r.align, HAlign::Right);
+    EXPECT_EQ(r.build(), QStringLiteral("<TR ALIGN=RIGHT>"));
 }
 
 TEST(TableTag, KeywordsComparedExactly)
@@ -247,11 +249,10 @@ TEST(TableCaptionTag, SelectedCaptionRead)
 {
     TableCaptionTag c;
     c.decode(QStringLiteral("<CAPTION VALIGN=BOTTOM ALIGN=RIGHT>Totals</CAPTION>"));
-    // ALIGN= is first found inside VALIGN=: BOTTOM is no ALIGN keyword.
-    EXPECT_EQ(c.align, HAlign::Left);
+    EXPECT_EQ(c.align, HAlign::Right);
     EXPECT_EQ(c.valign, VAlign::Bottom);
     EXPECT_EQ(c.content, QStringLiteral("Totals"));
-    EXPECT_EQ(c.build(), QStringLiteral("<CAPTION ALIGN=LEFT VALIGN=BOTTOM>Totals</CAPTION>\r\n"));
+    EXPECT_EQ(c.build(), QStringLiteral("<CAPTION ALIGN=RIGHT VALIGN=BOTTOM>Totals</CAPTION>\r\n"));
     c.decode(QStringLiteral("<CAPTION ALIGN=CENTER VALIGN=CENTER>x</CAPTION>"));
     EXPECT_EQ(c.align, HAlign::Center);
     EXPECT_EQ(c.valign, VAlign::Top);
