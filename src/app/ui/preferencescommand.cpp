@@ -1,5 +1,6 @@
 #include "preferencescommand.h"
 #include "pagehost.h"
+#include "pagemanager.h"
 #include "preferences.h"
 #include "shortcutkeys.h"
 #include "thtmlrichedit.h"
@@ -10,10 +11,6 @@
 #include <QTimer>
 
 namespace lumaro {
-
-namespace {
-constexpr int kSlots = 15;
-}
 
 PreferencesCommand::PreferencesCommand(PageHost &host, QTimer *autosave, QObject *parent)
     : QObject(parent)
@@ -31,8 +28,8 @@ PreferencesCommand::PreferencesCommand(PageHost &host, QTimer *autosave, QObject
 
 void PreferencesCommand::Indstilliinger1Click()
 {
-    bool modified[kSlots] = {};
-    for (int slot = 0; slot < kSlots; ++slot)
+    bool modified[PageManager::kSlots] = {};
+    for (int slot = 0; slot < PageManager::kSlots; ++slot)
         if (thtmlrichedit *ed = m_host.editor(slot))
             modified[slot] = ed->isModified();
 
@@ -64,7 +61,7 @@ void PreferencesCommand::Indstilliinger1Click()
         }
     }
     // Reformatting is no change to a page.
-    for (int slot = 0; slot < kSlots; ++slot) {
+    for (int slot = 0; slot < PageManager::kSlots; ++slot) {
         if (thtmlrichedit *ed = m_host.editor(slot)) {
             ed->applySettings();
             ed->setModified(modified[slot]);
