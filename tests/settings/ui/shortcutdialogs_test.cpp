@@ -49,6 +49,21 @@ INSTANTIATE_TEST_SUITE_P(Presses, HotKeyField,
                                            PressCase{Qt::Key_F5, Qt::NoModifier, 0},
                                            PressCase{Qt::Key_Eacute, Qt::ControlModifier, 0}));
 
+TEST(HotKeyFieldFocus, TabMovesOnAndCtrlTabIsAKey)
+{
+    Tshortcutdialog d;
+    d.show();
+    d.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+    d.keyEdit()->setFocus();
+    QTest::keyClick(d.keyEdit(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(d.keyEdit()->key(), 0x4009);
+    EXPECT_TRUE(d.keyEdit()->hasFocus());
+    QTest::keyClick(d.keyEdit(), Qt::Key_Tab);
+    EXPECT_TRUE(d.tagEdit()->hasFocus());
+    EXPECT_EQ(d.keyEdit()->key(), 0x4009);
+}
+
 class ShortcutDialogTest : public ::testing::Test {
 protected:
     ScriptedInteraction m_ui;
