@@ -10,6 +10,7 @@
 #include "interaction.h"
 #include "mailcontroller.h"
 #include "pagemanager.h"
+#include "preferencescommand.h"
 #include "previewcontroller.h"
 #include "printcontroller.h"
 #include "projectcontroller.h"
@@ -415,6 +416,7 @@ void TMainwindow::createControllers()
     m_controllers.append(new PrintController(*this, this));
     m_controllers.append(new MailController(*this, this));
     m_controllers.append(new HelpCommands(*this, this));
+    m_controllers.append(new PreferencesCommand(*this, m_timer, this));
     setSpecialCharactersPanel([this](QWidget *parent) -> QWidget * { return new Tspeccharform(*this, parent); });
 
     // Special characters become entities in the file and characters again
