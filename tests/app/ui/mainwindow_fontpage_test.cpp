@@ -104,7 +104,7 @@ TEST_F(MainWindowFontPageTest, FontKeepsATwoLineSelectionAndBuildsAFaceList)
         for (int i = 0; i < 3; ++i)
             d->selectFontButton()->click();
         EXPECT_EQ(d->facesEdit()->text(), QStringLiteral("Arial,Courier New"));
-        EXPECT_TRUE(d->facesEdit()->hasFocus());
+        EXPECT_EQ(d->focusWidget(), d->facesEdit());
         d->okButton()->click();
     });
     run("SpeedButton78");
@@ -169,7 +169,7 @@ TEST_F(MainWindowFontPageTest, BodyRewritesTheSelectedStartTagWithAPickedBackgro
         ASSERT_TRUE(d->urlButton()->isEnabled());
         d->urlButton()->click();
         EXPECT_EQ(d->backgroundEdit()->text(), QStringLiteral("images/bg.gif"));
-        EXPECT_TRUE(d->watermarkCheck()->hasFocus());
+        EXPECT_EQ(d->focusWidget(), d->watermarkCheck());
         d->watermarkCheck()->click();
         d->topmedit()->stepBy(5);
         d->okButton()->click();
