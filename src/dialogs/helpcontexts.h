@@ -18,5 +18,9 @@ constexpr int Table = 3080;
 constexpr int TableRow = 3070;
 constexpr int TableData = 3060;
 constexpr int TableCaption = 3050;
+constexpr int Body = 2000;
+constexpr int Heading = 2010;
+constexpr int BaseFont = 3010;
+constexpr int Font = 3140;
 
 } // namespace lumaro::helpcontext
