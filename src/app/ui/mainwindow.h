@@ -181,6 +181,7 @@ private:
     ProjectState *m_projectState = nullptr;
     std::function<bool()> m_projectCloseCheck;
     std::function<void(const QString &)> m_projectOpener;
+    std::function<void(const QStringList &)> m_dropHandler;
     std::function<QWidget *(QWidget *)> m_paletteFactory;
     QPointer<QSplashScreen> m_splash;
     bool m_shown = false;
