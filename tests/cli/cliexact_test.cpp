@@ -1,7 +1,10 @@
 // lumaro-cli keeps files exact as the editor does: the text export gives the
 // editor's bytes, the character conversions keep the byte-order mark, and
 // -d never lets one output replace another.
+#include "installdir.h"
+#include "projectfile.h"
 #include "testsandbox.h"
+#include "tinifil.h"
 #include "texportedit.h"
 #include "textfile.h"
 #include "thtmlrichedit.h"
@@ -133,4 +136,32 @@ TEST_F(CliExact, TwoInputsForOneOutputAreRefusedBeforeAnythingIsWritten)
         EXPECT_FALSE(QFileInfo::exists(c.output));
     }
     EXPECT_TRUE(QDir(dir + "/out").isEmpty());
+}
+
+// The fault as found: "published files/<root name>" is a link to the root.
+// Publishing refuses, names the path, and the originals keep every byte.
+TEST_F(CliExact, PublishingThroughALinkToTheRootLeavesTheOriginals)
+{
+    const QString root = dir + "/linkedsite";
+    const QByteArray index = "<A HREF=\"" + root.toUtf8() + "/logo.gif\">x</A>\r\n";
+    put(root + "/index.html", index);
+    put(root + "/logo.gif", "GIF89a");
+    const QString project = dir + "/linkedsite.lmp";
+    QString error;
+    ASSERT_TRUE(ProjectFile::write(project, ProjectFile::image(project, {{root + "/index.html", true}}), &error));
+    tinifil options(dir + "/linkedsite.lmo");
+    ASSERT_TRUE(options.writeroot(root));
+    ASSERT_TRUE(options.writeuseroot(true));
+
+    const QString publish = InstallDir::file(QStringLiteral("published files"));
+    QDir().mkpath(publish);
+    const QString link = publish + "/linkedsite";
+    QFile::remove(link);
+    ASSERT_TRUE(QFile::link(root, link));
+    const CliResult r = cli({QStringLiteral("publish"), project});
+    QFile::remove(link);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains("linkedsite") && r.err.contains("nothing was published")) << r.err.constData();
+    EXPECT_EQ(get(root + "/index.html"), index);
+    EXPECT_EQ(get(root + "/logo.gif"), "GIF89a");
 }
