@@ -7,7 +7,8 @@ class thtmlrichedit;
 /// Moves a page's content from one page editor to another when the pages
 /// after a closed page shift down one slot: the text with its character
 /// formatting (so the tag colouring survives), the modified flag, the
-/// format the file was read in (encoding, byte-order mark, final line break), and the caret and selection.
+/// format the file was read in (encoding, byte-order mark, final line
+/// break), and the caret and selection.
 class PageContent {
 public:
     /// Replaces the content of `to` by that of `from`; `from` is left as it
