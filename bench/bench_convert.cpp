@@ -134,6 +134,21 @@ LUMARO_BENCH("convert_text_export")
     report(QStringLiteral("  text produced"), text.size() / 1048576.0, QStringLiteral("M chars"));
 }
 
+// A tag holding a long run of blanks before its ">": the blanks go in one
+// pass, so the time grows with the run, not with its square.
+LUMARO_BENCH("convert_text_export_blanks")
+{
+    for (const qsizetype blanks : {qsizetype(300000), qsizetype(1) << 20}) {
+        const QString page = QStringLiteral("<B") + QString(blanks, u' ') + QStringLiteral(">x");
+        QString text;
+        const double time = seconds([&] { text = lumaro::TextExport::convert(page); });
+        report(QStringLiteral("text export of \"<B\" + %1 blanks + \">x\"").arg(blanks), time,
+               QStringLiteral("s"), QStringLiteral("< 0.1 s"));
+        if (text != QLatin1String("x"))
+            report(QStringLiteral("  WRONG RESULT, chars"), text.size(), QString());
+    }
+}
+
 LUMARO_BENCH("convert_special_chars")
 {
     QString error;

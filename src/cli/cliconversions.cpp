@@ -9,6 +9,7 @@
 #include "specialchars.h"
 #include "texportedit.h"
 #include "textfile.h"
+#include "tregini.h"
 
 namespace lumaro::cli {
 
@@ -29,15 +30,23 @@ Conversion text(const QString &content, TextEncoding encoding)
     return c;
 }
 
+Conversion text(const QString &content, const FileFormat &format)
+{
+    Conversion c;
+    c.ok = true;
+    c.output = TextFile::encode(content, format);
+    return c;
+}
+
 Conversion specialChars(const QByteArray &input, bool toEntities)
 {
     QString error;
     const auto table = SpecialChars::lavarray(InstallDir::file(QStringLiteral("spectags.dat")), &error);
     if (!table)
         return failure(error);
-    TextEncoding encoding = TextEncoding::Utf8;
-    const QString page = TextFile::decode(input, &encoding);
-    return text(toEntities ? table->chartiltags(page) : table->tagstilchar(page), encoding);
+    FileFormat format;
+    const QString page = TextFile::decode(input, &format);
+    return text(toEntities ? table->chartiltags(page) : table->tagstilchar(page), format);
 }
 
 } // namespace
@@ -68,13 +77,24 @@ Conversion rtf2html(const QByteArray &input)
 
 Conversion html2text(const QByteArray &input)
 {
-    TextEncoding encoding = TextEncoding::Utf8;
+    // The editor exports the text its page holds: the file's last line
+    // without its line break, CR LF between lines, and characters in place
+    // of entities when the page converts them on load.
+    FileFormat format;
+    QString page = TextFile::toCrLf(ColorDocument::pageText(TextFile::decode(input, &format)));
+    if (tregini().readconvsave()) {
+        QString error;
+        const auto table = SpecialChars::lavarray(InstallDir::file(QStringLiteral("spectags.dat")), &error);
+        if (!table)
+            return failure(error);
+        page = table->tagstilchar(page);
+    }
     texportedit converter;
-    converter.setSource(TextFile::decode(input, &encoding));
+    converter.setSource(page);
     QString error;
     if (!converter.exporter(&error))
         return failure(error);
-    return text(converter.content(), encoding);
+    return text(converter.content(), format);
 }
 
 Conversion entities(const QByteArray &input)

@@ -88,8 +88,26 @@ int CliRunner::run(const CliOptions &options)
         return 1;
     }
 
-    int status = 0;
     const qsizetype total = options.inputs.size();
+    QStringList targets;
+    for (const QString &input : options.inputs)
+        targets.append(targetFor(options, input));
+    // Two inputs that would write the same output file: the second would
+    // silently replace the first, so nothing is written at all.
+    if (!options.outputDir.isEmpty()) {
+        for (qsizetype i = 0; i < total; ++i) {
+            for (qsizetype j = 0; j < i; ++j) {
+                if (QDir::cleanPath(QFileInfo(targets[i]).absoluteFilePath())
+                    == QDir::cleanPath(QFileInfo(targets[j]).absoluteFilePath())) {
+                    error(QString(), QStringLiteral("%1 and %2 would both be written to %3")
+                                         .arg(options.inputs[j], options.inputs[i], targets[i]));
+                    return 2;
+                }
+            }
+        }
+    }
+
+    int status = 0;
     for (qsizetype i = 0; i < total; ++i) {
         const QString &input = options.inputs[i];
         if (m_errIsTerminal && total > 1) {
@@ -97,15 +115,7 @@ int CliRunner::run(const CliOptions &options)
                          static_cast<long long>(total), qPrintable(input));
             std::fflush(m_err);
         }
-        QString target = options.outputFile;
-        if (!options.outputDir.isEmpty()) {
-            QString base = input == QLatin1String("-") ? QStringLiteral("stdin")
-                                                       : QFileInfo(input).fileName();
-            const QString suffix = outputSuffix(options.command);
-            if (!suffix.isEmpty())
-                base = QFileInfo(base).completeBaseName() + suffix;
-            target = QDir(options.outputDir).filePath(base);
-        }
+        const QString &target = targets[i];
         // Input files are never changed: refuse to write over one.
         if (!target.isEmpty() && input != QLatin1String("-") && QFileInfo::exists(target)
             && QFileInfo(target).canonicalFilePath() == QFileInfo(input).canonicalFilePath()) {
@@ -128,6 +138,17 @@ int CliRunner::run(const CliOptions &options)
             status = 1;
     }
     return status;
+}
+
+QString CliRunner::targetFor(const CliOptions &options, const QString &input)
+{
+    if (options.outputDir.isEmpty())
+        return options.outputFile;
+    QString base = input == QLatin1String("-") ? QStringLiteral("stdin") : QFileInfo(input).fileName();
+    const QString suffix = outputSuffix(options.command);
+    if (!suffix.isEmpty())
+        base = QFileInfo(base).completeBaseName() + suffix;
+    return QDir(options.outputDir).filePath(base);
 }
 
 int CliRunner::runPublish(const CliOptions &options)

@@ -72,10 +72,31 @@ bool texportedit::readtags()
     return true;
 }
 
+QString texportedit::withoutBlanksBeforeGt(const QString &tag)
+{
+    // One pass: blanks are held back until the next character shows whether
+    // they stand before a ">" (dropped) or not (kept).
+    QString out;
+    out.reserve(tag.size());
+    qsizetype blanks = 0;
+    for (const QChar c : tag) {
+        if (c == u' ') {
+            ++blanks;
+            continue;
+        }
+        if (c != u'>' && blanks > 0)
+            out.append(QString(blanks, u' '));
+        blanks = 0;
+        out.append(c);
+    }
+    if (blanks > 0)
+        out.append(QString(blanks, u' '));
+    return out;
+}
+
 void texportedit::decodetags(QString tag)
 {
-    while (tag.contains(QLatin1String(" >")))
-        tag.replace(QLatin1String(" >"), QLatin1String(">"));
+    tag = withoutBlanksBeforeGt(tag);
     // The longest tag that means anything is "</ADDRESS>"; longer ones (with
     // attributes, comments) are dropped without looking further.
     if (tag.size() > 10)

@@ -52,6 +52,9 @@ public:
     bool readtags();
     /// Handles one tag, "<" to ">" included.
     void decodetags(QString tag);
+    /// The tag with every blank that directly precedes a ">" deleted (a run
+    /// of blanks before ">" goes as a whole); linear in the tag's length.
+    static QString withoutBlanksBeforeGt(const QString &tag);
     /// Makes the current style the style of text inserted next.
     void setattr();
 

@@ -22,6 +22,15 @@ public:
     /// merged into its existing format: the class colour, and when
     /// usefontattr is on the class's style, which replaces the old style.
     const QTextCharFormat &mark(TagClass tagClass) const { return m_mark[int(tagClass)]; }
+    /// The same with the colour of one class and the style of another: a
+    /// tag's colour and style are classified apart ("</ADDRESS" takes its
+    /// colour from "all" but its style from "anchor").
+    QTextCharFormat mark(TagClass colourClass, TagClass styleClass) const
+    {
+        QTextCharFormat format = m_mark[int(styleClass)];
+        format.setForeground(m_mark[int(colourClass)].foreground());
+        return format;
+    }
 
     /// Half-points clamped as the RTF reader clamps "\fs", so the page size
     /// matches the document's.

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <functional>
 
 namespace lumaro {
 
@@ -15,8 +16,22 @@ public:
     virtual bool openUrl(const QUrl &url) = 0;
     /// Starts a program from a command line, split as a shell would.
     virtual bool startProgram(const QString &commandLine) = 0;
-    /// Opens the mail composer with the given body; false when none started.
-    virtual bool sendMail(const QString &body) = 0;
+    /// What a mail request reports: true once the composer took the text,
+    /// false when none could be started or the one started failed.
+    using MailDone = std::function<void(bool sent)>;
+    /// Opens the mail composer with the given body. done is called once,
+    /// before sendMail returns or later from the event loop (a composer
+    /// reports through its exit status).
+    virtual void sendMail(const QString &body, MailDone done) = 0;
+};
+
+/// Runs a mail composer program and reports its outcome: sent when it ends
+/// with exit status 0; not sent when it crashes or ends with another status,
+/// or when it cannot be started and the fallback (if any) also fails.
+class MailComposer {
+public:
+    static void run(const QString &program, const QStringList &arguments,
+                    std::function<bool()> fallback, ShellService::MailDone done);
 };
 
 /// The shell service in use; the desktop one unless a test set another.
@@ -36,7 +51,7 @@ public:
     bool mailSucceeds = true;
     bool openUrl(const QUrl &url) override;
     bool startProgram(const QString &commandLine) override;
-    bool sendMail(const QString &body) override;
+    void sendMail(const QString &body, MailDone done) override;
 };
 
 } // namespace lumaro

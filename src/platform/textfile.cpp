@@ -55,26 +55,49 @@ QByteArray TextFile::toWindows1252(const QString &text, bool *lossless)
     return out;
 }
 
-QString TextFile::decode(const QByteArray &bytes, TextEncoding *encoding)
+QString TextFile::decode(const QByteArray &bytes, FileFormat *format)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    FileFormat found;
+    // The mark is kept as a character here and removed below, exactly once:
+    // a second mark after it is text of the page.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError()) {
-        if (encoding)
-            *encoding = TextEncoding::Utf8;
-        // A byte-order mark is not part of the page.
-        if (text.startsWith(QChar(0xFEFF)))
+        if (text.startsWith(QChar(0xFEFF))) {
             text.remove(0, 1);
-        return text;
+            found.byteOrderMark = true;
+        }
+    } else {
+        found.encoding = TextEncoding::Windows1252;
+        text = fromWindows1252(bytes);
     }
+    found.finalLineBreak = text.endsWith(u'\n') || text.endsWith(u'\r');
+    if (format)
+        *format = found;
+    return text;
+}
+
+QString TextFile::decode(const QByteArray &bytes, TextEncoding *encoding)
+{
+    FileFormat format;
+    QString text = decode(bytes, &format);
     if (encoding)
-        *encoding = TextEncoding::Windows1252;
-    return fromWindows1252(bytes);
+        *encoding = format.encoding;
+    return text;
 }
 
 QByteArray TextFile::encode(const QString &text, TextEncoding encoding)
 {
     return encoding == TextEncoding::Utf8 ? text.toUtf8() : toWindows1252(text);
+}
+
+QByteArray TextFile::encode(const QString &text, const FileFormat &format)
+{
+    QByteArray bytes = encode(toCrLf(text), format.encoding);
+    if (format.byteOrderMark && format.encoding == TextEncoding::Utf8)
+        bytes.prepend("\xEF\xBB\xBF", 3);
+    return bytes;
 }
 
 QString TextFile::toCrLf(const QString &text)
@@ -109,12 +132,20 @@ TextFileResult TextFile::read(const QString &fileName)
         result.error = file.errorString();
         return result;
     }
-    result.text = decode(bytes, &result.encoding);
+    result.text = decode(bytes, &result.format);
     result.ok = true;
     return result;
 }
 
 bool TextFile::write(const QString &fileName, const QString &text, TextEncoding encoding,
+                     QString *error)
+{
+    FileFormat format;
+    format.encoding = encoding;
+    return write(fileName, text, format, error);
+}
+
+bool TextFile::write(const QString &fileName, const QString &text, const FileFormat &format,
                      QString *error)
 {
     QSaveFile file(fileName);
@@ -123,7 +154,7 @@ bool TextFile::write(const QString &fileName, const QString &text, TextEncoding 
             *error = file.errorString();
         return false;
     }
-    const QByteArray bytes = encode(toCrLf(text), encoding);
+    const QByteArray bytes = encode(text, format);
     if (file.write(bytes) != bytes.size() || !file.commit()) {
         if (error)
             *error = file.errorString();

@@ -90,7 +90,7 @@ Publisher::PageResult Publisher::publishPage(const QString &fileName, const QStr
     if (!text)
         return PageResult::Unchanged;
     QString why;
-    if (!TextFile::write(fileName, *text, page.encoding, &why)) {
+    if (!TextFile::write(fileName, *text, page.format, &why)) {
         if (error)
             *error = why;
         return PageResult::Failed;
@@ -112,12 +112,23 @@ Publisher::PageResult Publisher::publishPageInto(const QString &source, const QS
         return PageResult::Failed;
     }
     const QByteArray bytes = in.readAll();
-    TextEncoding encoding = TextEncoding::Utf8;
-    const std::optional<QString> text = convertedText(TextFile::decode(bytes, &encoding), root, chars);
+    FileFormat format;
+    const std::optional<QString> text = convertedText(TextFile::decode(bytes, &format), root, chars);
     if (!text)
-        return SiteMirror::writeFile(target, bytes, error) ? PageResult::Unchanged : PageResult::Failed;
-    const QByteArray out = TextFile::encode(TextFile::toCrLf(*text), encoding);
-    return SiteMirror::writeFile(target, out, error) ? PageResult::Converted : PageResult::Failed;
+        return SiteMirror::writeFile(target, bytes, error, source, true) ? PageResult::Unchanged
+                                                                          : PageResult::Failed;
+    const QByteArray out = TextFile::encode(*text, format);
+    // A converted page is new text: it gets the time of this run, unless the
+    // copy from an earlier run already holds exactly these bytes, so upload
+    // tools that compare times send only pages that changed.
+    const QFileInfo existing(target);
+    if (existing.isFile() && !existing.isSymLink() && existing.size() == out.size()) {
+        QFile old(target);
+        if (old.open(QIODevice::ReadOnly) && old.readAll() == out)
+            return PageResult::Converted;
+    }
+    return SiteMirror::writeFile(target, out, error, source, false) ? PageResult::Converted
+                                                                     : PageResult::Failed;
 }
 
 PublishReport Publisher::publish(const QString &projectFile, const QString &publishDirectory,
@@ -173,13 +184,9 @@ PublishReport Publisher::publish(const Job &job)
 
     const QString publishDir = QDir::cleanPath(job.publishDirectory.isEmpty()
         ? InstallDir::file(QStringLiteral("published files")) : job.publishDirectory);
-    if (!QDir().mkpath(publishDir)) {
-        report.error = problem(publishDir, QStringLiteral("cannot create the publish directory; nothing was published."));
-        return report;
-    }
     const QString rootCanonical = rootInfo.canonicalFilePath();
-    const QString publishCanonical = QFileInfo(publishDir).canonicalFilePath();
-    if (rootCanonical == publishCanonical || ProjectPaths::isBelow(rootCanonical, publishCanonical)) {
+    const QString publishResolved = SiteMirror::resolvedPath(publishDir);
+    if (rootCanonical == publishResolved || ProjectPaths::isBelow(rootCanonical, publishResolved)) {
         report.error = QStringLiteral("The project root \"%1\" lies inside the publish directory \"%2\"; nothing was published.")
                            .arg(QDir::toNativeSeparators(root), QDir::toNativeSeparators(publishDir));
         return report;
@@ -193,6 +200,34 @@ PublishReport Publisher::publish(const Job &job)
     const QString rootName = root.mid(lastSeparator + 1);
     const QString target = rootName.isEmpty() ? publishDir : publishDir + u'/' + rootName;
     report.targetDirectory = target;
+
+    // The copy must never reach the originals: with the real paths resolved
+    // (links followed), the target may not be the root, lie inside it or
+    // hold it, and no directory inside the target may be a link to such a
+    // place. Checked before anything is written.
+    const QString targetResolved = SiteMirror::resolvedPath(target);
+    if (SiteMirror::overlaps(targetResolved, rootCanonical)) {
+        report.error = QStringLiteral("The publish target \"%1\" (really \"%2\") is the project root \"%3\", "
+                                      "lies inside it or holds it; nothing was published.")
+                           .arg(QDir::toNativeSeparators(target), QDir::toNativeSeparators(targetResolved),
+                                QDir::toNativeSeparators(root));
+        return report;
+    }
+    const SiteMirror::Plan plan = SiteMirror::plan(root, target, publishDir);
+    for (const QString &dir : plan.directories) {
+        const QFileInfo info(dir);
+        if (info.isSymLink() && SiteMirror::overlaps(SiteMirror::resolvedPath(dir), rootCanonical)) {
+            report.error = QStringLiteral("\"%1\" in the publish target is a link to the project root \"%2\" "
+                                          "or a folder of it; nothing was published.")
+                               .arg(QDir::toNativeSeparators(dir), QDir::toNativeSeparators(root));
+            return report;
+        }
+    }
+
+    if (!QDir().mkpath(publishDir)) {
+        report.error = problem(publishDir, QStringLiteral("cannot create the publish directory; nothing was published."));
+        return report;
+    }
     if (!QDir().mkpath(target)) {
         report.error = problem(target, QStringLiteral("cannot create the directory; nothing was published."));
         return report;
@@ -216,11 +251,10 @@ PublishReport Publisher::publish(const Job &job)
         pageOrder.append(copy);
     }
 
-    const SiteMirror::Plan plan = SiteMirror::plan(root, target, publishDir);
     const int total = static_cast<int>(plan.files.size());
     int done = 0;
     for (const QString &dir : plan.directories)
-        QDir().mkpath(dir);
+        SiteMirror::makeDirectory(dir);
     // Copying a page and converting the copy are done in one step: the same
     // bytes, written once.
     QHash<QString, PageResult> pageResults;

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace lumaro {
 
@@ -64,35 +65,70 @@ SiteMirror::Plan SiteMirror::plan(const QString &root, const QString &target, co
     return plan;
 }
 
+QString SiteMirror::resolvedPath(const QString &path)
+{
+    QString existing = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    QStringList rest;
+    // Walks up to the nearest part that exists; a dangling link counts as
+    // not existing, as nothing could be written through it yet.
+    while (!QFileInfo::exists(existing)) {
+        const qsizetype slash = existing.lastIndexOf(u'/');
+        if (slash < 0)
+            return QDir::cleanPath(path);
+        rest.prepend(existing.mid(slash + 1));
+        existing = slash == 0 ? QStringLiteral("/") : existing.left(slash);
+    }
+    QString resolved = QFileInfo(existing).canonicalFilePath();
+    for (const QString &part : std::as_const(rest))
+        resolved += (resolved.endsWith(u'/') ? QString() : QStringLiteral("/")) + part;
+    return resolved;
+}
+
+bool SiteMirror::overlaps(const QString &a, const QString &b)
+{
+    if (a.isEmpty() || b.isEmpty())
+        return false;
+    return a == b || ProjectPaths::isBelow(a, b) || ProjectPaths::isBelow(b, a);
+}
+
+bool SiteMirror::makeDirectory(const QString &path)
+{
+    const QFileInfo existing(path);
+    if (existing.isSymLink())
+        QFile::remove(path);
+    return QDir().mkpath(path);
+}
+
 namespace {
 
-// Opens target for writing in place: a link is removed rather than written
-// through, a directory in the way is an error.
-bool openTarget(QFile &out, QString *error)
+// Clears the way for a new file at target: a link is removed rather than
+// written through, a directory in the way is an error.
+bool clearTarget(const QString &target, QString *error)
 {
-    const QFileInfo existing(out.fileName());
+    const QFileInfo existing(target);
     if (existing.isSymLink()) {
-        QFile::remove(out.fileName());
+        QFile::remove(target);
     } else if (existing.isDir()) {
         if (error)
             *error = QStringLiteral("A directory of that name is in the way");
         return false;
     }
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        if (error)
-            *error = out.errorString();
-        return false;
-    }
     return true;
 }
 
-bool failed(QFile &out, const QString &why, QString *error)
+// Gives a written copy the source's modification time and permissions; the
+// time first, while the copy can still be opened for writing.
+void keepAttributes(const QString &target, const QString &source, bool keepTime)
 {
-    if (error)
-        *error = why;
-    out.close();
-    QFile::remove(out.fileName());
-    return false;
+    const QFileInfo from(source);
+    if (keepTime) {
+        QFile copy(target);
+        if (copy.open(QIODevice::ReadWrite | QIODevice::ExistingOnly)) {
+            copy.setFileTime(from.lastModified(), QFileDevice::FileModificationTime);
+            copy.close();
+        }
+    }
+    QFile::setPermissions(target, from.permissions());
 }
 
 } // namespace
@@ -105,31 +141,59 @@ bool SiteMirror::copyFile(const QString &source, const QString &target, QString 
             *error = in.errorString();
         return false;
     }
-    QFile out(target);
-    if (!openTarget(out, error))
+    if (!clearTarget(target, error))
         return false;
+    // The copy is written beside the target and renamed over it.
+    QSaveFile out(target);
+    out.setDirectWriteFallback(false);
+    if (!out.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = out.errorString();
+        return false;
+    }
     QByteArray buffer(1 << 18, Qt::Uninitialized);
     for (;;) {
         const qint64 n = in.read(buffer.data(), buffer.size());
-        if (n < 0)
-            return failed(out, in.errorString(), error);
+        if (n < 0) {
+            if (error)
+                *error = in.errorString();
+            out.cancelWriting();
+            return false;
+        }
         if (n == 0)
             break;
         if (out.write(buffer.constData(), n) != n)
-            return failed(out, out.errorString(), error);
+            break;
     }
-    if (!out.flush())
-        return failed(out, out.errorString(), error);
+    if (!out.commit()) {
+        if (error)
+            *error = out.errorString();
+        return false;
+    }
+    keepAttributes(target, source, true);
     return true;
 }
 
-bool SiteMirror::writeFile(const QString &target, const QByteArray &bytes, QString *error)
+bool SiteMirror::writeFile(const QString &target, const QByteArray &bytes, QString *error,
+                           const QString &source, bool keepTime)
 {
-    QFile out(target);
-    if (!openTarget(out, error))
+    if (!clearTarget(target, error))
         return false;
-    if (out.write(bytes) != bytes.size() || !out.flush())
-        return failed(out, out.errorString(), error);
+    QSaveFile out(target);
+    out.setDirectWriteFallback(false);
+    if (!out.open(QIODevice::WriteOnly)) {
+        if (error)
+            *error = out.errorString();
+        return false;
+    }
+    out.write(bytes);
+    if (!out.commit()) {
+        if (error)
+            *error = out.errorString();
+        return false;
+    }
+    if (!source.isEmpty())
+        keepAttributes(target, source, keepTime);
     return true;
 }
 

@@ -148,3 +148,34 @@ TEST(TextExportLarge, LongPageEndsAndKeepsEveryCharacter)
 }
 
 } // namespace
+
+namespace {
+
+struct BlanksCase {
+    const char *tag;
+    const char *expected;
+};
+
+// The blanks before a ">" go, however many; blanks anywhere else stay.
+const BlanksCase kBlanks[] = {
+    {"<BR>", "<BR>"},           {"<BR >", "<BR>"},          {"<BR    >", "<BR>"},
+    {"< B >", "< B>"},          {"<A  HREF=x  >", "<A  HREF=x>"}, {"a > b >", "a> b>"},
+    {"<B  ", "<B  "},           {" >", ">"},                {"\t>", "\t>"},
+};
+
+} // namespace
+
+TEST(TextExportBlanks, EveryBlankBeforeAGtGoesInOnePass)
+{
+    for (const BlanksCase &c : kBlanks)
+        EXPECT_EQ(texportedit::withoutBlanksBeforeGt(QString::fromLatin1(c.tag)), QString::fromLatin1(c.expected))
+            << c.tag;
+}
+
+TEST(TextExportBlanks, ALongRunOfBlanksBeforeGtEndsWithTheSameText)
+{
+    // Quadratic removal took minutes for this; one pass takes milliseconds.
+    const QString page = QStringLiteral("<B") + QString(300000, u' ') + QStringLiteral(">x<BR") + QString(1000, u' ')
+        + QStringLiteral(">y");
+    EXPECT_EQ(TextExport::convert(page), QStringLiteral("x\r\ny"));
+}

@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <gtest/gtest.h>
 
 using namespace lumaro;
@@ -28,7 +29,7 @@ TEST(TextFile, ValidUtf8IsReadAsUtf8)
     writeBytes(dir + "/a.html", "caf\xc3\xa9\r\n");
     const TextFileResult r = TextFile::read(dir + "/a.html");
     ASSERT_TRUE(r.ok);
-    EXPECT_EQ(r.encoding, TextEncoding::Utf8);
+    EXPECT_EQ(r.format.encoding, TextEncoding::Utf8);
     EXPECT_EQ(r.text, QString::fromUtf8("caf\xc3\xa9\r\n"));
 }
 
@@ -38,7 +39,7 @@ TEST(TextFile, InvalidUtf8IsReadAsWindows1252)
     writeBytes(dir + "/a.html", "caf\xe9 \x80 \x93x\x94");
     const TextFileResult r = TextFile::read(dir + "/a.html");
     ASSERT_TRUE(r.ok);
-    EXPECT_EQ(r.encoding, TextEncoding::Windows1252);
+    EXPECT_EQ(r.format.encoding, TextEncoding::Windows1252);
     EXPECT_EQ(r.text, QString::fromUtf8("caf\xc3\xa9 \xe2\x82\xac \xe2\x80\x9cx\xe2\x80\x9d"));
 }
 
@@ -80,4 +81,58 @@ TEST(TextFile, Windows1252RoundTripOfEveryByte)
     EXPECT_TRUE(lossless);
     TextFile::toWindows1252(QString::fromUtf8("\xe2\x98\x83"), &lossless);
     EXPECT_FALSE(lossless);
+}
+
+namespace {
+
+struct FormatCase {
+    const char *bytes;
+    bool mark;
+    bool finalBreak;
+    TextEncoding encoding;
+    const char *textUtf8;
+};
+
+// What a file holds besides its characters.
+const FormatCase kFormats[] = {
+    {"a\r\n", false, true, TextEncoding::Utf8, "a\r\n"},
+    {"a\n", false, true, TextEncoding::Utf8, "a\n"},
+    {"a\r", false, true, TextEncoding::Utf8, "a\r"},
+    {"a", false, false, TextEncoding::Utf8, "a"},
+    {"", false, false, TextEncoding::Utf8, ""},
+    {"\xEF\xBB\xBF" "a\r\n", true, true, TextEncoding::Utf8, "a\r\n"},
+    {"\xEF\xBB\xBF", true, false, TextEncoding::Utf8, ""},
+    // Only the first mark is the file's; a second one is text.
+    {"\xEF\xBB\xBF\xEF\xBB\xBFx", true, false, TextEncoding::Utf8, "\xEF\xBB\xBFx"},
+    {"\xEF\xBB\xBF\xe9", false, false, TextEncoding::Windows1252, "\xC3\xAF\xC2\xBB\xC2\xBF\xC3\xA9"},
+    {"caf\xe9\r\n\r\n", false, true, TextEncoding::Windows1252, "caf\xC3\xA9\r\n\r\n"},
+};
+
+} // namespace
+
+TEST(TextFile, DecodeTellsTheFormatAndEncodeWritesItBack)
+{
+    for (const FormatCase &c : kFormats) {
+        const QByteArray bytes(c.bytes);
+        FileFormat format;
+        const QString text = TextFile::decode(bytes, &format);
+        // Decoded keeping a leading mark: the expected text may begin with one.
+        QStringDecoder expected(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+        EXPECT_EQ(text, QString(expected.decode(QByteArray(c.textUtf8)))) << c.bytes;
+        EXPECT_EQ(format.byteOrderMark, c.mark) << c.bytes;
+        EXPECT_EQ(format.finalLineBreak, c.finalBreak) << c.bytes;
+        EXPECT_EQ(format.encoding, c.encoding) << c.bytes;
+        EXPECT_EQ(TextFile::encode(text, format), TextFile::encode(TextFile::toCrLf(text), format)) << c.bytes;
+        if (!bytes.contains('\n') && !bytes.contains('\r'))
+            EXPECT_EQ(TextFile::encode(text, format), bytes) << c.bytes;
+    }
+}
+
+TEST(TextFile, APageTextGetsItsFinalLineBreakBack)
+{
+    FileFormat format;
+    EXPECT_EQ(format.fileText(QStringLiteral("a\r\nb")), QStringLiteral("a\r\nb"));
+    format.finalLineBreak = true;
+    EXPECT_EQ(format.fileText(QStringLiteral("a\r\nb")), QStringLiteral("a\r\nb\r\n"));
+    EXPECT_EQ(format.fileText(QString()), QStringLiteral("\r\n"));
 }

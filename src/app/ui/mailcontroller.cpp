@@ -5,6 +5,7 @@
 #include "thtmlrichedit.h"
 
 #include <QAction>
+#include <QPointer>
 
 namespace lumaro {
 
@@ -27,14 +28,19 @@ void MailController::FileSend()
     thtmlrichedit *editor = m_host.activeEditor();
     if (!editor)
         return;
-    if (shell().sendMail(editor->text()))
-        return;
-    MessageRequest request;
-    request.title = QStringLiteral("Error");
-    request.text = QStringLiteral("Error sending mail");
-    request.buttons = QMessageBox::Ok;
-    request.icon = QMessageBox::Critical;
-    interaction().message(m_host.hostWindow(), request);
+    // The composer may answer later; the message then goes to the window
+    // if it still exists.
+    const QPointer<QWidget> window = m_host.hostWindow();
+    shell().sendMail(editor->text(), [window](bool sent) {
+        if (sent || !window)
+            return;
+        MessageRequest request;
+        request.title = QStringLiteral("Error");
+        request.text = QStringLiteral("Error sending mail");
+        request.buttons = QMessageBox::Ok;
+        request.icon = QMessageBox::Critical;
+        interaction().message(window, request);
+    });
 }
 
 } // namespace lumaro

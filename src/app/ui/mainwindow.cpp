@@ -8,6 +8,7 @@
 #include "filecommands.h"
 #include "fontpagecontroller.h"
 #include "helpcommands.h"
+#include "helpservice.h"
 #include "interaction.h"
 #include "mailcontroller.h"
 #include "pagemanager.h"
@@ -140,13 +141,15 @@ void TMainwindow::startup()
     connect(m_timer, &QTimer::timeout, this, &TMainwindow::Timer1Timer);
     const QString time = m_settings->readautosavetime();
     int minutes = 0;
-    const bool valid = tregini::parseInteger(time.trimmed(), &minutes) && minutes > 0;
+    const bool valid = tregini::parseInteger(time.trimmed(), &minutes);
     if (m_settings->readautosaveok()) {
-        if (valid) {
+        if (valid && minutes > 0) {
             // Longer than a timer can count is as good as never.
             constexpr int maxMinutes = std::numeric_limits<int>::max() / 60000;
             m_timer->setInterval(std::min(minutes, maxMinutes) * 60000);
             m_timer->start();
+        } else if (valid) {
+            // No interval ("0" or below): no autosave, and nothing is wrong.
         } else {
             // A bad interval leaves autosave off for this run instead of
             // stopping the start-up; the user is told why.
@@ -405,6 +408,7 @@ void TMainwindow::createControllers()
     m_controllers.append(project);
     m_projectCloseCheck = [project] { return project->testprojgemt(); };
     m_projectOpener = [project](const QString &fileName) { project->dropproject(fileName); };
+    m_dropHandler = [project](const QStringList &files) { project->dropFiles(files); };
     connect(m_pages, &PageManager::pageOpened, project, &ProjectController::onPageOpened);
     connect(m_pages, &PageManager::pageRenamed, project, &ProjectController::onPageRenamed);
     connect(m_pages, &PageManager::pageClosed, project, &ProjectController::onPageClosed);
@@ -683,10 +687,13 @@ void TMainwindow::resizeEvent(QResizeEvent *event)
 
 void TMainwindow::closeEvent(QCloseEvent *event)
 {
-    if (FormCloseQuery())
+    if (FormCloseQuery()) {
         event->accept();
-    else
+        // Closing the main window ends the program: the help viewer goes too.
+        help().closeViewer();
+    } else {
         event->ignore();
+    }
 }
 
 void TMainwindow::dragEnterEvent(QDragEnterEvent *event)
@@ -709,12 +716,12 @@ bool TMainwindow::openDroppedFiles(const QList<QUrl> &urls)
         if (!url.isLocalFile())
             continue;
         const QString file = url.toLocalFile();
-        if (CommandLine::extension(file) == QLatin1String("lmp")) {
-            if (m_projectOpener)
-                m_projectOpener(file);
-        } else {
+        // Only the exact extension ".lmp" is a project: the project
+        // commands' own drop rule decides.
+        if (m_dropHandler)
+            m_dropHandler({file});
+        else
             openfilproj(file);
-        }
         return true;
     }
     return false;

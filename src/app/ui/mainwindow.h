@@ -104,9 +104,9 @@ public:
     /// palette with the factory inside side panel 2 and shows the panel;
     /// released, it frees the palette and hides the panel.
     void setSpecialCharactersPanel(std::function<QWidget *(QWidget *parent)> factory);
-    /// Files dropped on the window: the first local file opens, a project
-    /// file through the project opener, any other file as a page. False when
-    /// no local file was dropped.
+    /// Files dropped on the window: the first local file opens by the
+    /// project commands' drop rule (exactly ".lmp" is a project), any other
+    /// file as a page. False when no local file was dropped.
     bool openDroppedFiles(const QList<QUrl> &urls);
     /// The splash screen, freed at the end of FormShow.
     void setSplash(QSplashScreen *splash);
@@ -181,6 +181,7 @@ private:
     ProjectState *m_projectState = nullptr;
     std::function<bool()> m_projectCloseCheck;
     std::function<void(const QString &)> m_projectOpener;
+    std::function<void(const QStringList &)> m_dropHandler;
     std::function<QWidget *(QWidget *)> m_paletteFactory;
     QPointer<QSplashScreen> m_splash;
     bool m_shown = false;

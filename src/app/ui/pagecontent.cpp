@@ -30,7 +30,7 @@ void PageContent::move(thtmlrichedit &from, thtmlrichedit &to)
     to.horizontalScrollBar()->setValue(from.horizontalScrollBar()->value());
     to.verticalScrollBar()->setValue(from.verticalScrollBar()->value());
 
-    to.setEncoding(from.encoding());
+    to.setFileFormat(from.fileFormat());
     to.setModified(modified);
 }
 
@@ -38,7 +38,7 @@ void PageContent::clear(thtmlrichedit &editor)
 {
     editor.clearAll();
     editor.document()->clearUndoRedoStacks();
-    editor.setEncoding(TextEncoding::Utf8);
+    editor.setFileFormat(FileFormat());
 }
 
 } // namespace lumaro

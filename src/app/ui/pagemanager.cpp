@@ -1,4 +1,5 @@
 #include "pagemanager.h"
+#include "colordocument.h"
 #include "interaction.h"
 #include "installdir.h"
 #include "pagecontent.h"
@@ -198,21 +199,17 @@ bool PageManager::editny()
         showFileError(window(), QStringLiteral("Cannot open file"), templateFile, page.error);
         return false;
     }
-    // A template read as lines ends with its last line, not with an empty one.
-    QString text = page.text;
-    if (text.endsWith(QLatin1String("\r\n")))
-        text.chop(2);
-    else if (text.endsWith(QLatin1Char('\n')) || text.endsWith(QLatin1Char('\r')))
-        text.chop(1);
-    return addUntitledPage(text, true);
+    // The page shows the template's last line without its line break; the
+    // new page keeps the template's format, so saving writes it back.
+    return addUntitledPage(ColorDocument::pageText(page.text), page.format, true);
 }
 
 bool PageManager::newPage(const QString &text)
 {
-    return addUntitledPage(text, false);
+    return addUntitledPage(text, FileFormat(), false);
 }
 
-bool PageManager::addUntitledPage(const QString &text, bool atCursorMarker)
+bool PageManager::addUntitledPage(const QString &text, const FileFormat &format, bool atCursorMarker)
 {
     if (m_count >= kSlots)
         return false;
@@ -225,6 +222,7 @@ bool PageManager::addUntitledPage(const QString &text, bool atCursorMarker)
     thtmlrichedit *ed = m_editors[slot];
     PageContent::clear(*ed);
     ed->loadPlainText(text);
+    ed->setFileFormat(format);
     ed->setCaretPosition(0);
     if (atCursorMarker)
         ed->cursorhere();
@@ -473,24 +471,26 @@ bool PageManager::savePageToFile(int slot, const QString &fileName)
 
     // A page read as Windows-1252 that now holds characters Windows-1252
     // cannot encode is written as UTF-8 rather than losing them.
-    TextEncoding encoding = ed->encoding();
+    FileFormat format = ed->fileFormat();
     bool widened = false;
-    if (encoding == TextEncoding::Windows1252) {
+    if (format.encoding == TextEncoding::Windows1252) {
         bool lossless = true;
         TextFile::toWindows1252(text, &lossless);
         if (!lossless) {
-            encoding = TextEncoding::Utf8;
+            format.encoding = TextEncoding::Utf8;
             widened = true;
         }
     }
 
+    // The file gets back the final line break and byte-order mark it was
+    // read with: saving an unchanged page writes the same bytes.
     QString error;
-    if (!TextFile::write(fileName, text, encoding, &error)) {
+    if (!TextFile::write(fileName, format.fileText(text), format, &error)) {
         ed->setModified(wasModified);
         showFileError(window(), QStringLiteral("Cannot create file"), fileName, error);
         return false;
     }
-    ed->setEncoding(encoding);
+    ed->setFileFormat(format);
     ed->setModified(false);
     if (widened) {
         interaction().information(

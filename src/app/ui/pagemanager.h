@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fileformat.h"
+
 #include <QObject>
 #include <QString>
 #include <array>
@@ -115,7 +117,8 @@ public:
     /// cannot be written.
     bool editsavetofile(const QString &fileName);
     /// Saves the page in a slot to a file: exactly its characters, CR LF line
-    /// ends, in the encoding it was read in. Clears the modified flag on
+    /// ends, in the encoding it was read in, with the byte-order mark and the
+    /// final line break its file had. Clears the modified flag on
     /// success; on failure shows the file name and the reason, and the page
     /// keeps its text and modified flag.
     bool savePageToFile(int slot, const QString &fileName);
@@ -153,7 +156,7 @@ signals:
 
 private:
     bool loadIntoSlot(int slot, const QString &fileName);
-    bool addUntitledPage(const QString &text, bool atCursorMarker);
+    bool addUntitledPage(const QString &text, const FileFormat &format, bool atCursorMarker);
     bool closePage(int slot, bool announce);
     void clearSlot(int slot);
     void showActive();

@@ -125,7 +125,9 @@ void ConvertController::SpeedButton103Click()
             report(error);
             return;
         }
-        if (!TextFile::write(target, m_export.content(), editor->encoding(), &error)) {
+        // The text file is written as the page's own file is: its encoding
+        // and byte-order mark.
+        if (!TextFile::write(target, m_export.content(), editor->fileFormat(), &error)) {
             report(QStringLiteral("Cannot write \"%1\". %2").arg(QDir::toNativeSeparators(target), error));
             return;
         }

@@ -126,7 +126,7 @@ bool thtmlrichedit::loadcolored(const QString &fileName, QString *error)
     }
     if (!loadcoloredText(file.text, error))
         return false;
-    m_encoding = file.encoding;
+    m_fileFormat = file.format;
     return true;
 }
 
@@ -189,10 +189,13 @@ void thtmlrichedit::markRanges(const QList<TagRange> &ranges, QStringView text, 
         cursor.beginEditBlock();
     for (const TagRange &range : ranges) {
         const QStringView rangeText = text.mid(range.from - textOffset, range.to - range.from);
-        const TagClass tagClass = TagClassifier::classify(rangeText, true);
+        // The colour follows setcolorattr (with its "</ADDRESS" exception),
+        // the style settextattr (without it).
+        const TagClass colourClass = TagClassifier::classify(rangeText, true);
+        const TagClass styleClass = TagClassifier::classify(rangeText, false);
         cursor.setPosition(range.from);
         cursor.setPosition(range.to, QTextCursor::KeepAnchor);
-        cursor.mergeCharFormat(formats.mark(tagClass));
+        cursor.mergeCharFormat(formats.mark(colourClass, styleClass));
     }
     cursor.endEditBlock();
 }
@@ -425,7 +428,7 @@ int thtmlrichedit::replaceInProject(const QString &find, const QString &replacem
             continue;
         const QString changed = TextReplacer::apply(text, matches, find.size(), replacement);
         QString error;
-        if (!TextFile::write(path, changed, file.encoding, &error)) {
+        if (!TextFile::write(path, changed, file.format, &error)) {
             m_replaceFailed = true;
             interaction().warning(messageParent(), QStringLiteral("Lumaro"),
                                   QStringLiteral("Cannot write %1\n%2").arg(QDir::toNativeSeparators(path), error));

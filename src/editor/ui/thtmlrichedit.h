@@ -37,7 +37,8 @@ public:
     // ---- Loading and colouring -------------------------------------------
 
     /// Loads a document file into the editor (coloured when colouring is on)
-    /// and clears the modified flag. False, with the reason in *error, when
+    /// and clears the modified flag; the file's format is remembered for
+    /// saving. False, with the reason in *error, when
     /// the file cannot be read or the colouring file "color.rtf" cannot be
     /// written; the editor is then unchanged.
     bool loadcolored(const QString &fileName, QString *error = nullptr);
@@ -172,9 +173,13 @@ public:
     };
     static TypingMarks &typingMarks();
 
+    /// How the page's file was written (encoding, byte-order mark, final
+    /// line break); the page is saved the same way.
+    const FileFormat &fileFormat() const { return m_fileFormat; }
+    void setFileFormat(const FileFormat &format) { m_fileFormat = format; }
     /// The encoding the page was read in; it is saved in the same one.
-    TextEncoding encoding() const { return m_encoding; }
-    void setEncoding(TextEncoding encoding) { m_encoding = encoding; }
+    TextEncoding encoding() const { return m_fileFormat.encoding; }
+    void setEncoding(TextEncoding encoding) { m_fileFormat.encoding = encoding; }
 
 signals:
     /// A file was dropped that should open as a page (not a picture or link).
@@ -198,7 +203,7 @@ protected:
     void dropEvent(QDropEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
 
-    TextEncoding m_encoding = TextEncoding::Utf8;
+    FileFormat m_fileFormat;
 
 private:
     void applyColorDocument(const ColorDocument &document, const ColorSettings &settings);

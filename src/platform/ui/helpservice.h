@@ -15,6 +15,8 @@ public:
     virtual ~HelpService() = default;
     virtual void showTopic(int context) = 0;
     virtual void showIndex() = 0;
+    /// Closes the viewer, if one is showing: it goes with the main window.
+    virtual void closeViewer() {}
 };
 
 HelpService &help();

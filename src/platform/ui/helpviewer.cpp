@@ -111,11 +111,19 @@ void HelpViewerService::showIndex()
     showAnchor(QStringLiteral("index"));
 }
 
+void HelpViewerService::closeViewer()
+{
+    if (m_window)
+        m_window->close();
+}
+
 void HelpViewerService::showAnchor(const QString &anchor)
 {
     if (!m_window) {
         m_window = new QDialog(nullptr, Qt::Window);
         m_window->setAttribute(Qt::WA_DeleteOnClose);
+        // A help window left open does not keep the program running.
+        m_window->setAttribute(Qt::WA_QuitOnClose, false);
         m_window->setWindowTitle(QStringLiteral("Lumaro Help"));
         m_window->resize(640, 520);
         auto *layout = new QVBoxLayout(m_window);

@@ -21,6 +21,7 @@ class HelpViewerService : public HelpService {
 public:
     void showTopic(int context) override;
     void showIndex() override;
+    void closeViewer() override;
 
     /// The whole help text as the viewer shows it.
     static QString document();

@@ -492,16 +492,25 @@ void ProjectController::onPageOpened(const QString &fileName)
 
 void ProjectController::onPageRenamed(const QString &oldName, const QString &newName)
 {
+    // Save As counts as a project change whenever a project is open, also
+    // for a page the project has no record of.
     ProjectState &st = state();
-    if (st.isOpen() && st.renameRecord(oldName, newName))
-        emit projectChanged();
+    if (!st.isOpen())
+        return;
+    st.renameRecord(oldName, newName);
+    st.setModified(true);
+    emit projectChanged();
 }
 
 void ProjectController::onPageClosed(const QString &fileName)
 {
+    // Closing a page counts as a project change whenever a project is open.
     ProjectState &st = state();
-    if (st.isOpen() && st.markClosed(fileName))
-        emit projectChanged();
+    if (!st.isOpen())
+        return;
+    st.markClosed(fileName);
+    st.setModified(true);
+    emit projectChanged();
 }
 
 } // namespace lumaro

@@ -5,8 +5,25 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QStyledItemDelegate>
 
 namespace lumaro {
+
+namespace {
+
+// Items ask for no width of their own, so each takes the list's width and
+// the style shortens a long path in the middle instead of the list cutting
+// it at the right.
+class PathItemDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        return QSize(1, QStyledItemDelegate::sizeHint(option, index).height());
+    }
+};
+
+} // namespace
 
 ProjectFileList::ProjectFileList(const QString &listName, QWidget *parent)
     : QListWidget(parent)
@@ -18,14 +35,18 @@ ProjectFileList::ProjectFileList(const QString &listName, QWidget *parent)
     setAcceptDrops(true);
     setDragDropMode(QAbstractItemView::DragDrop);
     setDropIndicatorShown(false);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTextElideMode(Qt::ElideMiddle);
+    setItemDelegate(new PathItemDelegate(this));
 }
 
 void ProjectFileList::setFiles(const QStringList &files)
 {
     clear();
-    addItems(files);
+    for (const QString &file : files) {
+        auto *entry = new QListWidgetItem(file, this);
+        entry->setToolTip(file);
+    }
 }
 
 QStringList ProjectFileList::selectedFiles() const

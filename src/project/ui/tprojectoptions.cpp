@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
+#include "pathlabel.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -21,11 +23,11 @@ namespace {
 
 QLabel *pathLabel(QWidget *parent)
 {
-    auto *label = new QLabel(parent);
+    // A long directory is shortened in the middle, the whole of it in the tooltip.
+    auto *label = new PathLabel(parent);
     label->setFrameShape(QFrame::StyledPanel);
     label->setFrameShadow(QFrame::Sunken);
     label->setMinimumWidth(260);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
 }
 

@@ -7,6 +7,8 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include "pathlabel.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
@@ -56,10 +58,10 @@ Tprojmanager::Tprojmanager(const QByteArray &projectList, QWidget *parent)
     m_close->setToolTip(QStringLiteral("Close"));
     m_close->setDefault(true);
 
-    m_status = new QLabel(this);
+    // The project path, shortened in the middle when the dialog is narrow.
+    m_status = new PathLabel(this);
     m_status->setFrameShape(QFrame::StyledPanel);
     m_status->setFrameShadow(QFrame::Sunken);
-    m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_add);

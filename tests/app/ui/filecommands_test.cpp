@@ -153,7 +153,8 @@ TEST_F(FileCommandsTest, SaveOfAnUntitledPageRunsSaveAs)
     m_ui.saveAnswers.enqueue(m_dir + "/fresh");
     EXPECT_TRUE(m_files->FileSave());
     EXPECT_EQ(m_pages->pageFileName(0), m_dir + "/fresh.htm");
-    EXPECT_EQ(readBytes(m_dir + "/fresh.htm"), "<HTML>\r\n<BODY>\r\n\r\n</BODY>\r\n</HTML>");
+    // The template's final line break is the new page's too.
+    EXPECT_EQ(readBytes(m_dir + "/fresh.htm"), "<HTML>\r\n<BODY>\r\n\r\n</BODY>\r\n</HTML>\r\n");
 }
 
 TEST_F(FileCommandsTest, AFailedWriteKeepsThePageAndTheOldFile)
@@ -203,7 +204,7 @@ TEST_P(SaveAsNameTest, WritesTheFileTheExtensionRuleNames)
 
     ASSERT_TRUE(m_files->FileSaveAs());
     const QString written = m_dir + "/" + c.written;
-    EXPECT_EQ(readBytes(written), "content");
+    EXPECT_EQ(readBytes(written), "content\r\n"); // the template's final line break
     EXPECT_EQ(QDir(m_dir).entryList(QDir::Files), QStringList{c.written});
     EXPECT_TRUE(m_pages->pageHasFile(0));
     EXPECT_EQ(m_pages->pageFileName(0), written);

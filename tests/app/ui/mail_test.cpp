@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace lumaro;
@@ -94,6 +95,39 @@ TEST_F(MailTest, PageCommandsStayDisabledWithoutPages)
     withPage.addPage(QStringLiteral("x"));
     MailController controller(withPage);
     EXPECT_TRUE(withPage.command(QStringLiteral("SendBtn"))->isEnabled());
+}
+
+} // namespace
+
+namespace {
+
+// The desktop's own composer program, an "xdg-email" that takes the body and
+// fails as it does without a mail program: the message is shown once it
+// has ended.
+TEST(DesktopMailTest, AComposerThatReportsFailureGivesTheErrorMessage)
+{
+    TestSandbox::clearSettings();
+    const QString bin = TestSandbox::makeDir(QStringLiteral("mailbin"));
+    QFile tool(bin + QStringLiteral("/xdg-email"));
+    ASSERT_TRUE(tool.open(QIODevice::WriteOnly));
+    tool.write("#!/bin/sh\necho \"$2\" > \"$(dirname \"$0\")/body.txt\"\nexit 3\n");
+    tool.close();
+    tool.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(bin) + ':' + path);
+
+    ScriptedInteraction ui;
+    FakePageHost host;
+    MailController mail{host};
+    host.addPage(QStringLiteral("the page"));
+    mail.FileSend();
+    QTest::qWaitFor([&] { return !ui.messages.isEmpty(); }, 10000);
+    qputenv("PATH", path);
+    ASSERT_EQ(ui.messages.size(), 1);
+    EXPECT_EQ(ui.messages[0].text, QStringLiteral("Error sending mail"));
+    QFile body(bin + QStringLiteral("/body.txt"));
+    ASSERT_TRUE(body.open(QIODevice::ReadOnly));
+    EXPECT_EQ(body.readAll(), QByteArray("the page\n"));
 }
 
 } // namespace

@@ -1,6 +1,9 @@
 // The help text as the viewer shows it, the about box and the splash screen.
 #include "aboutbox.h"
+#include "helpservice.h"
 #include "helpviewer.h"
+#include "mainwindow.h"
+#include "scriptedinteraction.h"
 #include "installdir.h"
 #include "aboutmark.h"
 #include "splashscreen.h"
@@ -9,7 +12,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QTextBrowser>
 #include <QRegularExpression>
@@ -136,6 +141,34 @@ TEST(ProductMarkTest, AboutBoxAndSplashShowTheProductName)
         for (int x = 0; x < 420; ++x)
             white += image.pixel(x, y) == qRgb(255, 255, 255);
     EXPECT_GT(white, 500);
+}
+
+// Exit while the help viewer is open: the viewer closes with the main
+// window, and it never counts as a window that keeps the program running.
+TEST(HelpViewerExitTest, ClosingTheMainWindowClosesTheHelpViewer)
+{
+    test::TestSandbox::clearSettings();
+    ScriptedInteraction ui;
+    // The test process keeps running whatever the windows do.
+    const bool quitOnClose = QApplication::quitOnLastWindowClosed();
+    QApplication::setQuitOnLastWindowClosed(false);
+    {
+        TMainwindow window({QStringLiteral("none.txt")});
+        window.show();
+        window.command(QStringLiteral("Indeks1"))->trigger();
+        QDialog *viewer = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (w->windowTitle() == QStringLiteral("Lumaro Help") && w->isVisible())
+                viewer = qobject_cast<QDialog *>(w);
+        ASSERT_NE(viewer, nullptr);
+        EXPECT_FALSE(viewer->testAttribute(Qt::WA_QuitOnClose));
+        const QPointer<QDialog> guard(viewer);
+        window.command(QStringLiteral("FileExit"))->trigger();
+        EXPECT_FALSE(window.isVisible());
+        QApplication::processEvents();
+        EXPECT_TRUE(guard.isNull() || !guard->isVisible());
+    }
+    QApplication::setQuitOnLastWindowClosed(quitOnClose);
 }
 
 } // namespace

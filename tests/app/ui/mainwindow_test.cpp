@@ -3,6 +3,7 @@
 #include "filecommands.h"
 #include "mainwindow.h"
 #include "pagemanager.h"
+#include "projectstate.h"
 #include "scriptedinteraction.h"
 #include "testsandbox.h"
 #include "textfile.h"
@@ -269,9 +270,20 @@ TEST_F(MainWindowTest, AutosaveTimerFollowsTheSettings)
     EXPECT_TRUE(m_ui.messages.isEmpty());
 }
 
+TEST_F(MainWindowTest, AnIntervalOfZeroOrBelowMeansNoAutosaveAndNoMessage)
+{
+    for (const char *none : {"0", "-3", " 0 "}) {
+        m_ui.messages.clear();
+        tregini().writeautosavetime(QString::fromLatin1(none));
+        TMainwindow w;
+        EXPECT_FALSE(w.autosaveTimer()->isActive()) << none;
+        EXPECT_TRUE(m_ui.messages.isEmpty()) << none;
+    }
+}
+
 TEST_F(MainWindowTest, ABadAutosaveIntervalIsReportedAndAutosaveStaysOff)
 {
-    for (const char *bad : {"abc", "0", "-3", ""}) {
+    for (const char *bad : {"abc", "", "5 minutes"}) {
         m_ui.messages.clear();
         tregini().writeautosavetime(QString::fromLatin1(bad));
         TMainwindow w;
@@ -305,7 +317,7 @@ TEST_F(MainWindowTest, AutosaveSavesOnlyTheActivePageWithAFile)
     // The second page is active: only it is saved.
     w->selectPage(1);
     w->Timer1Timer();
-    EXPECT_EQ(readBytes(b), "changed B"); // a loaded page ends without its last line break
+    EXPECT_EQ(readBytes(b), "changed B\r\n"); // the file's final line break is written back
     EXPECT_FALSE(w->editor(1)->isModified());
     EXPECT_EQ(readBytes(a), "A\r\n");
     EXPECT_TRUE(w->editor(0)->isModified());
@@ -356,7 +368,7 @@ TEST_F(MainWindowTest, CloseWithThreeModifiedPagesAnsweredYesNoCancel)
         EXPECT_EQ(q.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         EXPECT_EQ(q.icon, QMessageBox::Question);
     }
-    EXPECT_EQ(readBytes(a), "new A");
+    EXPECT_EQ(readBytes(a), "new A\r\n");
     EXPECT_FALSE(w->editor(0)->isModified());
     EXPECT_EQ(readBytes(b), "B\r\n");
     EXPECT_TRUE(w->editor(1)->isModified());
@@ -404,7 +416,7 @@ TEST_F(MainWindowTest, YesWithSaveAsSavesTheUntitledPageAndCloses)
     m_ui.saveAnswers.clear();
     m_ui.saveAnswers << target;
     EXPECT_TRUE(w->FormCloseQuery());
-    EXPECT_EQ(readBytes(target), "<P>kept</P>");
+    EXPECT_EQ(readBytes(target), "<P>kept</P>\r\n"); // the template ends with a line break
 }
 
 TEST_F(MainWindowTest, TheProjectMayRefuseTheClose)
@@ -451,14 +463,21 @@ TEST_F(MainWindowTest, ADroppedDocumentOpensUnderItsOwnName)
     EXPECT_EQ(w->pageFileName(0), page);
 }
 
-TEST_F(MainWindowTest, ADroppedProjectGoesToTheProjectOpener)
+TEST_F(MainWindowTest, OnlyTheExactExtensionLmpOpensADroppedProject)
 {
-    const QString project = file("Site.LMP", QByteArray(256, '\0'));
+    // "X.LMP" is a document like any other file.
+    const QString upper = file("Site.LMP", "<P>not a project</P>\r\n");
     auto w = start({file("none.txt")});
-    QStringList opened;
-    w->setProjectOpener([&opened](const QString &name) { opened.append(name); });
+    EXPECT_TRUE(w->openDroppedFiles({QUrl::fromLocalFile(upper)}));
+    ASSERT_EQ(w->pageCount(), 1);
+    EXPECT_EQ(w->pageFileName(0), upper);
+    EXPECT_FALSE(w->projectState()->isOpen());
+
+    const QString project = file("site.lmp", QByteArray(256, '\0'));
     EXPECT_TRUE(w->openDroppedFiles({QUrl::fromLocalFile(project)}));
-    EXPECT_EQ(opened, QStringList{project});
+    QApplication::processEvents();
+    EXPECT_TRUE(w->projectState()->isOpen());
+    EXPECT_EQ(w->projectState()->path(), project);
     EXPECT_EQ(w->pageCount(), 0);
 }
 

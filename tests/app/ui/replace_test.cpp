@@ -195,6 +195,19 @@ TEST_F(ReplaceTest, WholeProjectKeepsTheFileEncoding)
     EXPECT_EQ(readBytes(a), QByteArray("Gr\xe6sk New\r\n"));
 }
 
+TEST_F(ReplaceTest, WholeProjectKeepsTheByteOrderMark)
+{
+    const QString dir = TestSandbox::makeDir(QStringLiteral("mark"));
+    const QString a = dir + QStringLiteral("/marked.html");
+    writeBytes(a, "\xEF\xBB\xBF" "caf\xC3\xA9 Old\r\n\r\n");
+    host.addPage(QStringLiteral("x"));
+    setProject(true, projectList(dir + QStringLiteral("/p.lmp"), {a}));
+    ReplaceRequest r = order(QStringLiteral("Old"), QStringLiteral("New"));
+    r.wholeProject = true;
+    controller.runReplace(r);
+    EXPECT_EQ(readBytes(a), QByteArray("\xEF\xBB\xBF" "caf\xC3\xA9 New\r\n\r\n"));
+}
+
 /// A file the pass can read but not write back, even for the superuser.
 QString unwritableFile(const QString &dir)
 {

@@ -156,6 +156,23 @@ TEST_F(ColorTest, DoesNothingWithColouringOffAndAddressIsAll)
     EXPECT_TRUE(allColored(editor, 0, 10, kGreen));
 }
 
+TEST_F(ColorTest, AddressEndTagTakesTheAllColourAndTheAnchorStyle)
+{
+    load(editor, QStringLiteral("</ADDRESS> <B>"));
+    colouring(true, true);
+    tregini store;
+    store.writecolorindex(QStringLiteral("anchor"), 9);
+    store.writefontattrindex(QStringLiteral("anchor"), 1);
+    store.writecolorindex(QStringLiteral("all"), 2);
+    store.writefontattrindex(QStringLiteral("all"), 0);
+    editor.color();
+    EXPECT_TRUE(allColored(editor, 0, 10, kGreen));
+    for (int i = 0; i < 10; ++i)
+        EXPECT_TRUE(boldAt(editor, i)) << i;
+    EXPECT_TRUE(allColored(editor, 11, 14, kGreen));
+    EXPECT_FALSE(boldAt(editor, 12));
+}
+
 TEST_F(ColorTest, ResetFormatsThenColourGivesACleanRecolour)
 {
     colouring(true, true);

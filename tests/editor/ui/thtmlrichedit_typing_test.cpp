@@ -85,6 +85,22 @@ TEST_F(TypingTest, AddressEndTagTakesTheAllColourWhileTyping)
     EXPECT_TRUE(allColored(editor, 10, 20, kRed));
 }
 
+// The colour comes from the exception ("all"), the style from settextattr,
+// which has none (the anchor class's bold).
+TEST_F(TypingTest, AddressEndTagTakesTheAllColourAndTheAnchorStyle)
+{
+    colouring(true, true);
+    tregini store;
+    store.writecolorindex(QStringLiteral("anchor"), 9);
+    store.writefontattrindex(QStringLiteral("anchor"), 1);
+    store.writecolorindex(QStringLiteral("all"), 2);
+    store.writefontattrindex(QStringLiteral("all"), 0);
+    type(QStringLiteral("</ADDRESS>"));
+    EXPECT_TRUE(allColored(editor, 0, 10, kGreen));
+    for (int i = 0; i < 10; ++i)
+        EXPECT_TRUE(boldAt(editor, i)) << i;
+}
+
 TEST_F(TypingTest, ClickingAfterATagGivesThePlainTypingFormat)
 {
     colouring(true);

@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTabWidget>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace lumaro;
@@ -199,6 +200,29 @@ TEST_F(ProjectControllerTest, OpenedFilesGetNoRecord)
     ProjectController idle(other);
     idle.onPageOpened(QStringLiteral("Untitled 1"));
     EXPECT_TRUE(none.list().isEmpty());
+}
+
+// Closing a page and Save As change the project whenever one is open, also
+// for a file the project has no record of.
+TEST_F(ProjectControllerTest, CloseAndSaveAsMarkTheProjectModifiedWithoutARecord)
+{
+    struct Case {
+        const char *name;
+        std::function<void()> act;
+    };
+    const QString file = page(QStringLiteral("loose.html"));
+    const Case cases[] = {
+        {"close", [&] { m_controller->onPageClosed(file); }},
+        {"save as", [&] { m_controller->onPageRenamed(file, path(QStringLiteral("renamed.html"))); }},
+    };
+    m_ui.messageAnswers.enqueue(QMessageBox::No); // leaving the first project unsaved
+    for (const Case &c : cases) {
+        m_controller->nytproject1Click();
+        ASSERT_FALSE(m_state.isModified()) << c.name;
+        c.act();
+        EXPECT_TRUE(m_state.isModified()) << c.name;
+        EXPECT_TRUE(m_state.records().isEmpty()) << c.name;
+    }
 }
 
 TEST_F(ProjectControllerTest, ProjectFileOfHeaderOnlyOpensWithNoPages)
