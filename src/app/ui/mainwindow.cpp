@@ -15,6 +15,7 @@
 #include "projectcontroller.h"
 #include "projectstate.h"
 #include "replacecontroller.h"
+#include "rulelistcontroller.h"
 #include "searchcontroller.h"
 #include "tagcontroller.h"
 #include "thtmlrichedit.h"
@@ -408,6 +409,7 @@ void TMainwindow::createControllers()
     connect(m_pages, &PageManager::pageClosed, project, &ProjectController::onPageClosed);
 
     m_controllers.append(new TagController(*this, this));
+    m_controllers.append(new RuleListController(*this, this));
     m_controllers.append(new ConvertController(*this, this));
     m_controllers.append(new SearchController(*this, this));
     m_controllers.append(new ReplaceController(*this, this));
