@@ -10,7 +10,10 @@ bool ElementStart::begins(const QString &text, const QString &start, qsizetype f
     if (from < 0 || !QStringView(text).mid(from).startsWith(start))
         return false;
     const qsizetype next = from + start.size();
-    return next >= text.size() || text.at(next) == QLatin1Char('>') || TagDecoder::isAttributeSeparator(text.at(next));
+    if (next >= text.size())
+        return true;
+    const QChar c = text.at(next);
+    return c == QLatin1Char('>') || c == QLatin1Char('/') || TagDecoder::isAttributeSeparator(c);
 }
 
 qsizetype ElementStart::tagEnd(const QString &text, qsizetype from)

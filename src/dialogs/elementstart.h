@@ -11,7 +11,7 @@ class ElementStart {
 public:
     /// True when text begins with start ("<HR", "<MARQUEE", ...) exactly and
     /// case-sensitively, followed by the end of the text, a blank, tab, line
-    /// break or ">", so that "<HR" is not found in "<HREF" or "<HRX>".
+    /// break, "/" or ">", so that "<HR" is not found in "<HREF" or "<HRX>".
     static bool begins(const QString &text, const QString &start, qsizetype from = 0);
     /// Position just after the first ">" at or after from; the text's size
     /// when the tag is not closed.

@@ -38,6 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
         RewriteCase{"LeftPixels", "<HR ALIGN=LEFT WIDTH=300 >", "<HR ALIGN=LEFT WIDTH=300 >"},
         RewriteCase{"NoWidthNoSize", "<HR >", "<HR >"},
         RewriteCase{"BareHr", "<HR>", "<HR >"},
+        RewriteCase{"SelfClosedHr", "<HR/>", "<HR >"},
         RewriteCase{"Everything", "<HR ALIGN=CENTER WIDTH=50% NOSHADE SIZE=4 >",
                     "<HR ALIGN=CENTER WIDTH=50% NOSHADE SIZE=4 >"},
         RewriteCase{"ForeignOrder", "<HR NOSHADE SIZE=2 ALIGN=RIGHT WIDTH=75%>",
