@@ -5,6 +5,8 @@ namespace lumaro::helpcontext {
 // Help context numbers of the tag dialogs: each dialog's Help button opens
 // the topic with its number in the help file.
 constexpr int TableBuilder = 2020;
+/// The list builder.
+constexpr int ListBuilder = 2030;
 constexpr int JumpTo = 2040;
 constexpr int JumpToHere = 2050;
 constexpr int Anchor = 3150;
@@ -12,6 +14,9 @@ constexpr int Center = 3160;
 constexpr int Italic = 1030;
 constexpr int Underline = 1040;
 constexpr int Bold = 1050;
+/// The horizontal rule and marquee dialogs.
+constexpr int Rule = 1020;
+constexpr int Marquee = 1100;
 /// The phrase and font-style tag dialog (shared by seventeen commands).
 constexpr int PhraseTag = 1060;
 constexpr int Table = 3080;

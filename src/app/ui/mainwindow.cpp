@@ -18,6 +18,7 @@
 #include "projectcontroller.h"
 #include "projectstate.h"
 #include "replacecontroller.h"
+#include "rulelistcontroller.h"
 #include "searchcontroller.h"
 #include "tagcontroller.h"
 #include "thtmlrichedit.h"
@@ -415,6 +416,7 @@ void TMainwindow::createControllers()
 
     m_controllers.append(new TagController(*this, this));
     m_controllers.append(new FontPageController(*this, this));
+    m_controllers.append(new RuleListController(*this, this));
     m_controllers.append(new ConvertController(*this, this));
     m_controllers.append(new SearchController(*this, this));
     m_controllers.append(new ReplaceController(*this, this));
