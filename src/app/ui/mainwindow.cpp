@@ -6,6 +6,7 @@
 #include "convertcontroller.h"
 #include "convsave.h"
 #include "filecommands.h"
+#include "formfieldcontroller.h"
 #include "helpcommands.h"
 #include "interaction.h"
 #include "mailcontroller.h"
@@ -408,6 +409,7 @@ void TMainwindow::createControllers()
     connect(m_pages, &PageManager::pageClosed, project, &ProjectController::onPageClosed);
 
     m_controllers.append(new TagController(*this, this));
+    m_controllers.append(new FormFieldController(*this, this));
     m_controllers.append(new ConvertController(*this, this));
     m_controllers.append(new SearchController(*this, this));
     m_controllers.append(new ReplaceController(*this, this));
