@@ -7,6 +7,7 @@
 #include "convsave.h"
 #include "filecommands.h"
 #include "fontpagecontroller.h"
+#include "formfieldcontroller.h"
 #include "helpcommands.h"
 #include "helpservice.h"
 #include "interaction.h"
@@ -417,6 +418,7 @@ void TMainwindow::createControllers()
     m_controllers.append(new TagController(*this, this));
     m_controllers.append(new FontPageController(*this, this));
     m_controllers.append(new RuleListController(*this, this));
+    m_controllers.append(new FormFieldController(*this, this));
     m_controllers.append(new ConvertController(*this, this));
     m_controllers.append(new SearchController(*this, this));
     m_controllers.append(new ReplaceController(*this, this));

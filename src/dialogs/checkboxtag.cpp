@@ -1,0 +1,27 @@
+#include "checkboxtag.h"
+#include "formfieldreader.h"
+#include "tagattributes.h"
+
+namespace lumaro {
+
+void CheckboxTag::decode(const QString &tagText)
+{
+    *this = CheckboxTag();
+    if (tagText.isEmpty())
+        return;
+    prompt = FormFieldReader::prompt(tagText);
+    const QString tag = FormFieldReader::tag(tagText);
+    name = TagAttributes::value(tag, QStringLiteral("NAME"), QString());
+    value = TagAttributes::value(tag, QStringLiteral("VALUE"), QString());
+    checked = TagAttributes::flag(tag, QStringLiteral("CHECKED"));
+}
+
+QString CheckboxTag::build() const
+{
+    if (name.isEmpty())
+        return QString();
+    return prompt + QStringLiteral("<INPUT NAME=\"") + name + QStringLiteral("\" TYPE=CHECKBOX VALUE=\"") + value
+        + QStringLiteral("\" ") + (checked ? QStringLiteral("CHECKED >") : QStringLiteral(">"));
+}
+
+} // namespace lumaro

@@ -1,0 +1,25 @@
+#include "formfieldreader.h"
+#include "tagattributes.h"
+
+namespace lumaro {
+
+QString FormFieldReader::prompt(const QString &text)
+{
+    const qsizetype open = text.indexOf(QLatin1Char('<'));
+    return open > 0 ? text.left(open) : QString();
+}
+
+QString FormFieldReader::tag(const QString &text)
+{
+    const qsizetype open = text.indexOf(QLatin1Char('<'));
+    return open > 0 ? text.mid(open) : text;
+}
+
+QString FormFieldReader::number(const QString &text, const QString &name, const QString &fallback)
+{
+    if (!TagAttributes::value(text, name))
+        return fallback;
+    return TagAttributes::number(text, name).value_or(QString());
+}
+
+} // namespace lumaro

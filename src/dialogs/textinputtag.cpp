@@ -1,0 +1,36 @@
+#include "textinputtag.h"
+#include "formfieldreader.h"
+#include "tagattributes.h"
+
+namespace lumaro {
+
+void TextInputTag::decode(const QString &tagText)
+{
+    const Type keep = type;
+    *this = TextInputTag();
+    type = keep;
+    if (tagText.isEmpty())
+        return;
+    prompt = FormFieldReader::prompt(tagText);
+    const QString tag = FormFieldReader::tag(tagText);
+    name = TagAttributes::value(tag, QStringLiteral("NAME"), QString());
+    size = FormFieldReader::number(tag, QStringLiteral("SIZE"), size);
+    maxLength = FormFieldReader::number(tag, QStringLiteral("MAXLENGTH"), maxLength);
+}
+
+QString TextInputTag::build() const
+{
+    QString text = prompt;
+    if (name.isEmpty())
+        return text;
+    text += QStringLiteral("<INPUT NAME=\"") + name + QStringLiteral("\" ");
+    text += type == Type::Password ? QStringLiteral("TYPE=PASSWORD ") : QStringLiteral("TYPE=TEXT ");
+    text += QStringLiteral("SIZE=\"") + size + QStringLiteral("\" ");
+    if (maxLength != QLatin1String("0"))
+        text += QStringLiteral("MAXLENGTH=\"") + maxLength + QStringLiteral("\">");
+    else
+        text += QLatin1Char('>');
+    return text;
+}
+
+} // namespace lumaro
