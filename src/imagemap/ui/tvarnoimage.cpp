@@ -96,6 +96,10 @@ void TvarnoImage::paintEvent(QPaintEvent *event)
 
 void TvarnoImage::mousePressEvent(QMouseEvent *event)
 {
+    // A second button pressed during a drag would start a second shape
+    // over the first; the drag in progress keeps going instead.
+    if (m_buttonDown)
+        return;
     m_buttonDown = true;
     emit pressed(event->position().toPoint(), event->button());
 }
@@ -108,12 +112,10 @@ void TvarnoImage::mouseMoveEvent(QMouseEvent *event)
 
 void TvarnoImage::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (!m_buttonDown)
+    // Several buttons may be held; the drag ends with the last of them.
+    if (!m_buttonDown || event->buttons() != Qt::NoButton)
         return;
-    // Several buttons may be held; the press that started it all ends with
-    // the last of them.
-    if (event->buttons() == Qt::NoButton)
-        m_buttonDown = false;
+    m_buttonDown = false;
     emit released(event->position().toPoint(), event->button());
 }
 

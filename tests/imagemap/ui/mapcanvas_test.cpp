@@ -141,3 +141,25 @@ TEST_F(MapCanvasTest, AClickAlwaysSelectsItsToolAndEachCallStartsWithoutADrawing
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MapCanvasTest, ASecondButtonDuringADragStartsNoSecondShape)
+{
+    m_builder.rectangleTool()->trigger();
+    mouse(m_canvas, QEvent::MouseButtonPress, {10, 10});
+    mouse(m_canvas, QEvent::MouseMove, {40, 40});
+    QMouseEvent second(QEvent::MouseButtonPress, QPointF(60, 60), m_canvas->mapToGlobal(QPointF(60, 60)),
+                       Qt::RightButton, Qt::LeftButton | Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(m_canvas, &second);
+    QMouseEvent firstUp(QEvent::MouseButtonRelease, QPointF(40, 40), m_canvas->mapToGlobal(QPointF(40, 40)),
+                        Qt::LeftButton, Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(m_canvas, &firstUp);
+    EXPECT_TRUE(m_builder.areas().isEmpty()) << "the drag lasts while a button is held";
+    mouse(m_canvas, QEvent::MouseButtonRelease, {40, 40}, Qt::RightButton);
+    ASSERT_EQ(m_builder.areas().size(), 1);
+    EXPECT_EQ(m_builder.areas().at(0).box(), box(10, 10, 40, 40));
+    EXPECT_EQ(m_canvas->drawing(), expected());
+}
+
+} // namespace
