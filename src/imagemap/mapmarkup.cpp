@@ -64,12 +64,11 @@ QList<Piece> pieces(const QString &text)
 }
 
 /// The element name of a tag, upper-cased: "MAP", "AREA", "/MAP", ...
+/// The name follows the "<" directly, as in HTML.
 QString tagName(const QString &tag)
 {
-    qsizetype i = 1;
-    while (i < tag.size() && tag.at(i).isSpace())
-        ++i;
-    const qsizetype start = i;
+    const qsizetype start = 1;
+    qsizetype i = start;
     while (i < tag.size() && !tag.at(i).isSpace() && tag.at(i) != u'>')
         ++i;
     return tag.mid(start, i - start).toUpper();

@@ -221,6 +221,8 @@ TEST(MapMarkupRobustness, EveryPrefixSeededByteFlipsAndHostileLines)
         QByteArray("<MAP\0NAME=\"m\"><AREA\0SHAPE=\"RECT\" COORDS=\"1,\0,3,4\">\0<!--\0-->", 49),
         "<MAP NAME=\"m\"><AREA SHAPE=\"CIRCLE\" COORDS=\"2147483647,0,2147483647\">",
         "<!--<!--<!--<AREA<AREA<<<>>>\"\"\"-->",
+        // Found by the fuzz target: a name must follow the "<" directly.
+        "<MAP NAME=\"n\">\n<AREA COORDS=\" 1 , 2 ,3,4\" HREP NAME=\"n\"><\nAREA COORDSF=\"p.html\">\n</MAP>\n",
     };
     for (const QByteArray &bytes : hostile)
         expectBounded(bytes);
