@@ -21,6 +21,7 @@
 #include "replacecontroller.h"
 #include "rulelistcontroller.h"
 #include "searchcontroller.h"
+#include "mapbuildercontroller.h"
 #include "tagcontroller.h"
 #include "thtmlrichedit.h"
 #include "tregini.h"
@@ -419,6 +420,7 @@ void TMainwindow::createControllers()
     m_controllers.append(new FontPageController(*this, this));
     m_controllers.append(new RuleListController(*this, this));
     m_controllers.append(new FormFieldController(*this, this));
+    m_controllers.append(new MapBuilderController(*this, this));
     m_controllers.append(new ConvertController(*this, this));
     m_controllers.append(new SearchController(*this, this));
     m_controllers.append(new ReplaceController(*this, this));
