@@ -18,5 +18,7 @@ constexpr int Table = 3080;
 constexpr int TableRow = 3070;
 constexpr int TableData = 3060;
 constexpr int TableCaption = 3050;
+constexpr int Image = 1000;
+constexpr int LinkBuilder = 1010;
 
 } // namespace lumaro::helpcontext
