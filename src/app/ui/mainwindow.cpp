@@ -16,6 +16,7 @@
 #include "projectstate.h"
 #include "replacecontroller.h"
 #include "searchcontroller.h"
+#include "imagelinkcontroller.h"
 #include "tagcontroller.h"
 #include "thtmlrichedit.h"
 #include "tregini.h"
@@ -408,6 +409,7 @@ void TMainwindow::createControllers()
     connect(m_pages, &PageManager::pageClosed, project, &ProjectController::onPageClosed);
 
     m_controllers.append(new TagController(*this, this));
+    m_controllers.append(new ImageLinkController(*this, this));
     m_controllers.append(new ConvertController(*this, this));
     m_controllers.append(new SearchController(*this, this));
     m_controllers.append(new ReplaceController(*this, this));
