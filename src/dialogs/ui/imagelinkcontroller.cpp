@@ -31,6 +31,8 @@ ImageLinkController::~ImageLinkController()
     delete m_urlbil.data();
 }
 
+Turlbil *ImageLinkController::linkBuilder() const { return m_urlbil; }
+
 void ImageLinkController::connectCommand(const QString &name, void (ImageLinkController::*handler)())
 {
     QAction *action = m_host.command(name);

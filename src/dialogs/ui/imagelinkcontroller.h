@@ -20,7 +20,7 @@ public:
     explicit ImageLinkController(PageHost &host, QObject *parent = nullptr);
     ~ImageLinkController() override;
 
-    Turlbil *linkBuilder() const { return m_urlbil; }
+    Turlbil *linkBuilder() const;
 
     void SpeedButton8Click();  ///< image dialog
     void SpeedButton10Click(); ///< quick anchor
