@@ -27,5 +27,7 @@ constexpr int Body = 2000;
 constexpr int Heading = 2010;
 constexpr int BaseFont = 3010;
 constexpr int Font = 3140;
+constexpr int Image = 1000;
+constexpr int LinkBuilder = 1010;
 
 } // namespace lumaro::helpcontext

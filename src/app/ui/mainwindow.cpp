@@ -22,6 +22,7 @@
 #include "rulelistcontroller.h"
 #include "searchcontroller.h"
 #include "mapbuildercontroller.h"
+#include "imagelinkcontroller.h"
 #include "tagcontroller.h"
 #include "thtmlrichedit.h"
 #include "tregini.h"
@@ -421,6 +422,7 @@ void TMainwindow::createControllers()
     m_controllers.append(new RuleListController(*this, this));
     m_controllers.append(new FormFieldController(*this, this));
     m_controllers.append(new MapBuilderController(*this, this));
+    m_controllers.append(new ImageLinkController(*this, this));
     m_controllers.append(new ConvertController(*this, this));
     m_controllers.append(new SearchController(*this, this));
     m_controllers.append(new ReplaceController(*this, this));

@@ -211,6 +211,12 @@ bool TagController::runByShortcutName(const QString &name)
         {QStringLiteral("\"tablerow\""), &TagController::SpeedButton74Click},
         {QStringLiteral("\"tabledata\""), &TagController::SpeedButton75Click},
     };
+    // The image dialog lives in its own controller; its command runs it.
+    if (name == QLatin1String("\"image\"")) {
+        if (QAction *image = m_host.command(QStringLiteral("SpeedButton8")); image && image->isEnabled())
+            image->trigger();
+        return true;
+    }
     auto it = handlers.find(name);
     if (it == handlers.end())
         return false;

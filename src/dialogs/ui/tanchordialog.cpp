@@ -1,5 +1,6 @@
 #include "tanchordialog.h"
 #include "helpcontexts.h"
+#include "urlpicker.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -9,16 +10,6 @@
 #include <QVBoxLayout>
 
 namespace lumaro {
-
-namespace {
-Tanchordialog::UrlPicker &urlPicker()
-{
-    static Tanchordialog::UrlPicker picker;
-    return picker;
-}
-} // namespace
-
-void Tanchordialog::setUrlPicker(UrlPicker picker) { urlPicker() = std::move(picker); }
 
 Tanchordialog::Tanchordialog(QWidget *parent)
     : TagDialog(parent, helpcontext::Anchor)
@@ -30,7 +21,7 @@ Tanchordialog::Tanchordialog(QWidget *parent)
     setWindowTitle(QStringLiteral("Anchor"));
     m_url->setAutoDefault(false);
     // The address picker (the link builder) may not be available.
-    m_url->setEnabled(bool(urlPicker()));
+    m_url->setEnabled(urlPicker() != nullptr);
     connect(m_url, &QPushButton::clicked, this, &Tanchordialog::Button4Click);
     m_address->setMinimumWidth(260);
 
@@ -54,10 +45,11 @@ Tanchordialog::Tanchordialog(QWidget *parent)
 
 void Tanchordialog::Button4Click()
 {
-    if (!urlPicker())
+    UrlPicker *picker = urlPicker();
+    if (!picker)
         return;
-    if (const std::optional<QString> url = urlPicker()(this))
-        m_address->setText(*url);
+    if (const std::optional<PickedUrl> picked = picker->pick(this, PickerMode::Link))
+        m_address->setText(picked->url);
     m_name->setFocus(Qt::OtherFocusReason);
 }
 

@@ -3,9 +3,6 @@
 #include "anchorlink.h"
 #include "tagdialog.h"
 
-#include <functional>
-#include <optional>
-
 class QLineEdit;
 class QPushButton;
 
@@ -24,15 +21,9 @@ public:
     QLineEdit *addressEdit() const { return m_address; }
     QLineEdit *nameEdit() const { return m_name; }
     QLineEdit *textEdit() const { return m_text; }
-    /// Picks the address with the link builder; disabled while no picker is set.
+    /// Picks the address with the link builder (urlPicker()); disabled
+    /// while no picker is installed.
     QPushButton *urlButton() const { return m_url; }
-
-    /// Shows the link builder in link-picking mode; the picked URL, or
-    /// nothing when it was cancelled.
-    using UrlPicker = std::function<std::optional<QString>(QWidget *parent)>;
-    /// Installs the picker behind every anchor dialog's "URL" button
-    /// (the link builder sets it once it exists); an empty one disables it.
-    static void setUrlPicker(UrlPicker picker);
 
 protected:
     QWidget *firstInput() const override;

@@ -6,6 +6,7 @@
 #include "helpservice.h"
 #include "radiogroup.h"
 #include "scriptedinteraction.h"
+#include "scriptedpicker.h"
 #include "tanchordialog.h"
 #include "tbold.h"
 #include "tcenterdialog.h"
@@ -321,8 +322,8 @@ TEST_F(TagDialogsTest, AnchorUrlButtonUsesThePickerWhenThereIsOne)
         Tanchordialog without;
         EXPECT_FALSE(without.urlButton()->isEnabled());
     }
-    QList<std::optional<QString>> answers = {QStringLiteral("http://example.com/a.html"), std::nullopt};
-    Tanchordialog::setUrlPicker([&answers](QWidget *) { return answers.takeFirst(); });
+    test::ScriptedPicker picker;
+    picker.answers << PickedUrl{QStringLiteral("http://example.com/a.html")} << std::nullopt;
     {
         Tanchordialog d;
         d.show();
@@ -334,8 +335,8 @@ TEST_F(TagDialogsTest, AnchorUrlButtonUsesThePickerWhenThereIsOne)
         d.urlButton()->click();  // cancelled: the address stays
         EXPECT_EQ(d.addressEdit()->text(), QStringLiteral("http://example.com/a.html"));
     }
-    Tanchordialog::setUrlPicker({});
-    EXPECT_TRUE(answers.isEmpty());
+    EXPECT_TRUE(picker.answers.isEmpty());
+    EXPECT_EQ(picker.modes, (QList<PickerMode>{PickerMode::Link, PickerMode::Link}));
 }
 
 } // namespace
