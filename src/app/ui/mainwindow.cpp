@@ -6,6 +6,8 @@
 #include "convertcontroller.h"
 #include "convsave.h"
 #include "filecommands.h"
+#include "formcontroller.h"
+#include "framecontroller.h"
 #include "helpcommands.h"
 #include "interaction.h"
 #include "mailcontroller.h"
@@ -408,6 +410,8 @@ void TMainwindow::createControllers()
     connect(m_pages, &PageManager::pageClosed, project, &ProjectController::onPageClosed);
 
     m_controllers.append(new TagController(*this, this));
+    m_controllers.append(new FrameController(*this, this));
+    m_controllers.append(new FormController(*this, this));
     m_controllers.append(new ConvertController(*this, this));
     m_controllers.append(new SearchController(*this, this));
     m_controllers.append(new ReplaceController(*this, this));
