@@ -30,8 +30,8 @@ Tframetags::Tframetags(QWidget *parent)
     group->addButton(m_rowsButton);
     group->addButton(m_colsButton);
     m_rowsButton->setChecked(true);
-    m_rows->setMinimumWidth(240);
-    m_cols->setMinimumWidth(240);
+    // Room for a few sizes, e.g. "100,25%,*,2*".
+    setMinimumWidth(320);
 
     auto *grid = new QGridLayout;
     grid->addWidget(m_rowsButton, 0, 0);

@@ -161,7 +161,7 @@ TEST_F(MainWindowFramesTest, NewFrameNeedsANameAndTakesItsSourceFromTheUrlBuilde
 
 TEST_F(MainWindowFramesTest, NewFrameSetOnColumnsRefusesEmptySizes)
 {
-    thtmlrichedit *ed = page(QStringLiteral("<BODY>\r\n</BODY>"), 8);
+    thtmlrichedit *ed = page(QStringLiteral("<BODY>\r\n</BODY>"), 7);
     ModalDriver<Tframetags> driver([this](Tframetags *d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("Frame"));
         EXPECT_TRUE(d->rowsButton()->isChecked());
