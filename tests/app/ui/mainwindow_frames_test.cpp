@@ -120,7 +120,7 @@ TEST_F(MainWindowFramesTest, SelectedFrameSetToNoScrolling)
     thtmlrichedit *ed = page(kFrameset + kFrame + kEnd, int(kFrameset.size()) - 1, int(kFrame.size()));
     ModalDriver<Tframeframe> driver([](Tframeframe *d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("Frame"));
-        EXPECT_EQ(QApplication::focusWidget(), d->nameEdit());
+        EXPECT_EQ(d->focusWidget(), d->nameEdit());
         EXPECT_EQ(d->nameEdit()->text(), QStringLiteral("menu"));
         EXPECT_EQ(d->srcEdit()->text(), QStringLiteral("menu.html"));
         EXPECT_EQ(d->scrollingGroup()->checkedIndex(), 0);
@@ -144,11 +144,11 @@ TEST_F(MainWindowFramesTest, NewFrameNeedsANameAndTakesItsSourceFromTheUrlBuilde
         ASSERT_TRUE(d->urlButton()->isEnabled());
         d->urlButton()->click();
         EXPECT_EQ(d->srcEdit()->text(), QStringLiteral("pages/start.html"));
-        EXPECT_EQ(QApplication::focusWidget(), d->scrollingGroup()->button(0));
+        EXPECT_EQ(d->focusWidget(), d->scrollingGroup()->button(0));
         d->okButton()->click();
         EXPECT_EQ(mustBeFilledInCount(), 1);
         EXPECT_TRUE(d->isVisible());
-        EXPECT_EQ(QApplication::focusWidget(), d->nameEdit());
+        EXPECT_EQ(d->focusWidget(), d->nameEdit());
         typeInto(d->nameEdit(), QStringLiteral("main"));
         d->okButton()->click();
     });
@@ -173,7 +173,7 @@ TEST_F(MainWindowFramesTest, NewFrameSetOnColumnsRefusesEmptySizes)
         d->okButton()->click();
         EXPECT_EQ(mustBeFilledInCount(), 1);
         EXPECT_TRUE(d->isVisible());
-        EXPECT_EQ(QApplication::focusWidget(), d->colsEdit());
+        EXPECT_EQ(d->focusWidget(), d->colsEdit());
         typeInto(d->colsEdit(), QStringLiteral("25%,75%"));
         d->okButton()->click();
     });
@@ -219,7 +219,7 @@ TEST_F(MainWindowFramesTest, NoFramesDialogWritesItsLinesAndCancelWritesNothing)
         EXPECT_FALSE(ed->isModified());
     }
     ModalDriver<Tnoframe> driver([](Tnoframe *d) {
-        EXPECT_EQ(QApplication::focusWidget(), d->textEdit());
+        EXPECT_EQ(d->focusWidget(), d->textEdit());
         QTest::keyClicks(d->textEdit(), QStringLiteral("one"));
         QTest::keyClick(d->textEdit(), Qt::Key_Return);
         QTest::keyClicks(d->textEdit(), QStringLiteral("two"));
@@ -241,7 +241,7 @@ TEST_F(MainWindowFramesTest, SelectListGetsAnOptionAdded)
     thtmlrichedit *ed = page(QStringLiteral("<FORM>") + list + QStringLiteral("</FORM>"), 6, int(list.size()) - 1);
     ModalDriver<Tselectform> driver([](Tselectform *d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("Select"));
-        EXPECT_EQ(QApplication::focusWidget(), d->nameEdit());
+        EXPECT_EQ(d->focusWidget(), d->nameEdit());
         EXPECT_EQ(d->nameEdit()->text(), QStringLiteral("size"));
         EXPECT_EQ(d->optionsEdit()->toPlainText(), QStringLiteral("S\nM"));
         d->optionsEdit()->moveCursor(QTextCursor::End);
@@ -262,9 +262,9 @@ TEST_F(MainWindowFramesTest, FormTakesItsActionFromTheUrlBuilder)
     m_picker.url = QStringLiteral("http://example.org/cgi-bin/order.pl");
     ModalDriver<Tform_tag> driver([](Tform_tag *d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("Form"));
-        EXPECT_EQ(QApplication::focusWidget(), d->actionEdit());
+        EXPECT_EQ(d->focusWidget(), d->actionEdit());
         d->urlButton()->click();
-        EXPECT_EQ(QApplication::focusWidget(), d->methodGroup()->button(0));
+        EXPECT_EQ(d->focusWidget(), d->methodGroup()->button(0));
         d->methodGroup()->button(1)->click();
         d->okButton()->click();
     });
@@ -293,7 +293,7 @@ TEST_F(MainWindowFramesTest, SelectedSubmitButtonBecomesReset)
     thtmlrichedit *ed = page(QStringLiteral("<INPUT TYPE=SUBMIT>"), 0, 19);
     ModalDriver<TButtonform> driver([](TButtonform *d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("Button"));
-        EXPECT_EQ(QApplication::focusWidget(), d->typeGroup()->button(0));
+        EXPECT_EQ(d->focusWidget(), d->typeGroup()->button(0));
         d->typeGroup()->button(1)->click();
         d->okButton()->click();
     });
