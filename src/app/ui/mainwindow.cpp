@@ -8,6 +8,8 @@
 #include "filecommands.h"
 #include "fontpagecontroller.h"
 #include "formfieldcontroller.h"
+#include "formcontroller.h"
+#include "framecontroller.h"
 #include "helpcommands.h"
 #include "helpservice.h"
 #include "interaction.h"
@@ -423,6 +425,8 @@ void TMainwindow::createControllers()
     m_controllers.append(new FormFieldController(*this, this));
     m_controllers.append(new MapBuilderController(*this, this));
     m_controllers.append(new ImageLinkController(*this, this));
+    m_controllers.append(new FrameController(*this, this));
+    m_controllers.append(new FormController(*this, this));
     m_controllers.append(new ConvertController(*this, this));
     m_controllers.append(new SearchController(*this, this));
     m_controllers.append(new ReplaceController(*this, this));
