@@ -17,6 +17,7 @@ public:
 
 private:
     int runPublish(const CliOptions &options);
+    int runCheck(const CliOptions &options);
     bool readInput(const QString &name, QByteArray *bytes);
     bool writeOutput(const QString &fileName, const QByteArray &bytes);
     void error(const QString &file, const QString &reason);

@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 #include "aboutbox.h"
+#include "checkcontroller.h"
 #include "commandline.h"
 #include "commandregistry.h"
 #include "commandtable.h"
@@ -415,6 +416,9 @@ void TMainwindow::createControllers()
     m_controllers.append(new PrintController(*this, this));
     m_controllers.append(new MailController(*this, this));
     m_controllers.append(new HelpCommands(*this, this));
+    auto *check = new CheckController(*this, this);
+    m_controllers.append(check);
+    connect(m_edittab, &QTabBar::currentChanged, check, &CheckController::activePageChanged);
     setSpecialCharactersPanel([this](QWidget *parent) -> QWidget * { return new Tspeccharform(*this, parent); });
 
     // Special characters become entities in the file and characters again
