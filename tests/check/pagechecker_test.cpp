@@ -82,3 +82,74 @@ TEST(PageChecker, CleanPageHasNoProblems)
 }
 
 } // namespace
+
+namespace {
+
+TEST(PageOutline, NestedTablesAndHeadings)
+{
+    const QString text = page("<h1>Intro <b>here</b></h1>\r\n"
+                              "<table><tr><td>\r\n"
+                              "  <table id=\"inner\"><tr><td><h2>Deep</h2></td></tr></table>\r\n"
+                              "</td></tr></table>\r\n"
+                              "<div><p><a name=\"top\">t</a></p><ul><li>x</li></ul></div>");
+    const QList<OutlineEntry> outline = PageChecker::outline(text);
+    QStringList seen;
+    for (const OutlineEntry &e : outline)
+        seen << QStringLiteral("%1%2@%3").arg(QString(e.depth * 2, QLatin1Char(' ')), e.label).arg(e.line);
+    EXPECT_EQ(seen, (QStringList{"H1 Intro here@3", "TABLE@4", "  TABLE #inner@5", "    H2 Deep@5", "DIV@7",
+                                 "  A \"top\"@7", "  UL@7"}));
+    // Each entry points at its start tag.
+    const PagePositions map(text, PageChecker::kTabSize);
+    for (const OutlineEntry &e : outline)
+        EXPECT_TRUE(map.pageText().mid(e.position).startsWith(QLatin1Char('<') + e.name.toLower()))
+            << qPrintable(e.label);
+    // The same outline comes with a check.
+    EXPECT_EQ(PageChecker::check(text).outline.size(), outline.size());
+}
+
+TEST(PageChecker, ProblemRangeSelectsTheTag)
+{
+    const QString p = QStringLiteral("ab <td class=x>c <b\nd");
+    EXPECT_EQ(PageChecker::problemRange(p, 3), std::make_pair(3, 12));  // at "<"
+    EXPECT_EQ(PageChecker::problemRange(p, 8), std::make_pair(3, 12));  // inside the tag
+    EXPECT_EQ(PageChecker::problemRange(p, 1), std::make_pair(1, 1));   // plain text
+    EXPECT_EQ(PageChecker::problemRange(p, 17), std::make_pair(17, 2)); // unclosed: to the line end
+    EXPECT_EQ(PageChecker::problemRange(p, 999), std::make_pair(17, 2)); // clamped into the unclosed tag
+    EXPECT_EQ(PageChecker::problemRange(QString(), 5), std::make_pair(0, 0));
+}
+
+TEST(PageChecker, HostilePagesCheckedWithoutCrash)
+{
+    QByteArray junk(64 * 1024, '\0');
+    quint32 seed = 12345;
+    for (char &c : junk) {
+        seed = seed * 1664525u + 1013904223u;
+        c = char(seed >> 24);
+    }
+    const QString texts[] = {
+        QString(),
+        QString::fromLatin1(junk),
+        QString::fromUtf8(junk),
+        QString(20000, QLatin1Char('<')),
+        QStringLiteral("<div>").repeated(5000),
+        QStringLiteral("<p a=\"").repeated(3000),
+    };
+    for (const QString &text : texts) {
+        const CheckResult r = PageChecker::check(text);
+        const PagePositions map(text, PageChecker::kTabSize);
+        for (const CheckProblem &p : r.problems) {
+            EXPECT_GE(p.position, 0);
+            EXPECT_LE(p.position, map.pageText().size());
+        }
+    }
+}
+
+TEST(PageChecker, SummaryCountsByKind)
+{
+    CheckResult r;
+    r.problems = {{1, 1, CheckLevel::Error, {}, 0}, {1, 2, CheckLevel::Warning, {}, 1},
+                  {1, 3, CheckLevel::Warning, {}, 2}, {1, 4, CheckLevel::Info, {}, 3}};
+    EXPECT_EQ(r.summary(), QStringLiteral("1 error, 2 warnings, 1 note"));
+}
+
+} // namespace
