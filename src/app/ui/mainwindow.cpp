@@ -418,7 +418,8 @@ void TMainwindow::createControllers()
     m_controllers.append(new HelpCommands(*this, this));
     auto *check = new CheckController(*this, this);
     m_controllers.append(check);
-    connect(m_edittab, &QTabBar::currentChanged, check, &CheckController::activePageChanged);
+    // Queued: the page manager settles the active page after the tab signal.
+    connect(m_edittab, &QTabBar::currentChanged, check, &CheckController::activePageChanged, Qt::QueuedConnection);
     setSpecialCharactersPanel([this](QWidget *parent) -> QWidget * { return new Tspeccharform(*this, parent); });
 
     // Special characters become entities in the file and characters again

@@ -58,6 +58,12 @@ CheckController::~CheckController()
     m_outlineWatcher.waitForFinished();
 }
 
+bool CheckController::outlineShown() const
+{
+    // Hidden by the user, not merely by a window that is not on screen yet.
+    return m_outline && !m_outline->isHidden();
+}
+
 CheckResultsPanel *CheckController::resultsPanel() const { return m_results; }
 PageOutlinePanel *CheckController::outlinePanel() const { return m_outline; }
 
@@ -68,7 +74,7 @@ void CheckController::watchEditors()
         if (!editor)
             continue;
         connect(editor, &QPlainTextEdit::textChanged, this, [this, editor] {
-            if (m_outline && m_outline->isVisible() && editor == m_host.activeEditor())
+            if (outlineShown() && editor == m_host.activeEditor())
                 m_outlineTimer->start();
         });
     }
@@ -95,7 +101,7 @@ void CheckController::checkPage()
     m_results->showResult(result, QFileInfo(m_host.pageFileName(slot)).fileName());
     m_results->show();
     m_results->raise();
-    if (m_outline && m_outline->isVisible())
+    if (outlineShown())
         m_outline->showOutline(result.outline);
 }
 
@@ -136,31 +142,33 @@ void CheckController::activePageChanged()
         else
             m_results->showNotChecked();
     }
-    if (m_outline && m_outline->isVisible())
+    if (outlineShown())
         refreshOutline();
 }
 
 void CheckController::refreshOutline()
 {
     m_outlineTimer->stop();
-    if (!m_outline || !m_outline->isVisible())
+    if (!outlineShown())
         return;
     thtmlrichedit *editor = m_host.activeEditor();
     if (!editor) {
         m_outline->showOutline({});
         return;
     }
-    if (m_outlineWatcher.isRunning()) {
+    if (m_outlinePending) {
         // One parse at a time; the newest text is taken when it is done.
         m_outlineAgain = true;
         return;
     }
     m_outlineEditor = editor;
+    m_outlinePending = true;
     m_outlineWatcher.setFuture(QtConcurrent::run([text = editor->text()] { return PageChecker::outline(text); }));
 }
 
 void CheckController::outlineReady()
 {
+    m_outlinePending = false;
     if (m_outlineAgain) {
         m_outlineAgain = false;
         refreshOutline();
@@ -173,11 +181,14 @@ void CheckController::outlineReady()
 
 void CheckController::waitForOutline()
 {
-    while (m_outlineTimer->isActive() || m_outlineWatcher.isRunning() || m_outlineAgain) {
+    for (;;) {
         if (m_outlineTimer->isActive())
             refreshOutline();
         m_outlineWatcher.waitForFinished();
+        // The watcher reports through the event loop.
         QCoreApplication::processEvents();
+        if (!m_outlineTimer->isActive() && !m_outlinePending)
+            return;
     }
 }
 

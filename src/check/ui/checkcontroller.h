@@ -44,6 +44,7 @@ public:
     static constexpr int kOutlineDelayMs = 700;
 
 private:
+    bool outlineShown() const;
     void selectInPage(int position, bool wholeTag);
     void refreshOutline();
     void outlineReady();
@@ -58,6 +59,7 @@ private:
     QFutureWatcher<QList<OutlineEntry>> m_outlineWatcher;
     thtmlrichedit *m_outlineEditor = nullptr;
     bool m_outlineAgain = false;
+    bool m_outlinePending = false; ///< a parse runs or its result is not taken yet
 };
 
 } // namespace lumaro

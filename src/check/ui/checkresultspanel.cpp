@@ -1,4 +1,5 @@
 #include "checkresultspanel.h"
+#include "checkresultsmodel.h"
 #include "checksettings.h"
 
 #include <QCheckBox>
@@ -6,14 +7,15 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace lumaro {
 
 CheckResultsPanel::CheckResultsPanel(QWidget *parent)
     : QDockWidget(QStringLiteral("Check page"), parent)
-    , m_table(new QTableWidget(0, 4))
+    , m_model(new CheckResultsModel(this))
+    , m_table(new QTableView)
     , m_summary(new QLabel)
     , m_errors(new QCheckBox(QStringLiteral("Errors")))
     , m_warnings(new QCheckBox(QStringLiteral("Warnings")))
@@ -23,16 +25,18 @@ CheckResultsPanel::CheckResultsPanel(QWidget *parent)
     setAllowedAreas(Qt::BottomDockWidgetArea | Qt::TopDockWidgetArea);
 
     m_table->setObjectName(QStringLiteral("CheckResults"));
-    m_table->setHorizontalHeaderLabels(
-        {QStringLiteral("Line"), QStringLiteral("Column"), QStringLiteral("Kind"), QStringLiteral("Message")});
+    m_table->setModel(m_model);
     m_table->verticalHeader()->hide();
+    // Fixed row heights: a million rows need no measuring.
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 4);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setWordWrap(false);
     m_table->installEventFilter(this);
-    connect(m_table, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { activateRow(row); });
+    connect(m_table, &QTableView::doubleClicked, this, [this](const QModelIndex &index) { activateRow(index.row()); });
 
     const CheckLevels stored = CheckSettings::readLevels();
     m_errors->setChecked(stored.errors);
@@ -41,7 +45,7 @@ CheckResultsPanel::CheckResultsPanel(QWidget *parent)
     for (QCheckBox *box : {m_errors, m_warnings, m_info}) {
         connect(box, &QCheckBox::toggled, this, [this] {
             CheckSettings::writeLevels(levels());
-            fill();
+            m_model->setShown(levels());
         });
     }
 
@@ -70,68 +74,42 @@ CheckLevels CheckResultsPanel::levels() const
 
 void CheckResultsPanel::showResult(const CheckResult &result, const QString &title)
 {
-    m_result = result;
     m_hasResult = true;
+    m_summaryText = result.failure.isEmpty() ? result.summary() : result.failure;
     setWindowTitle(QStringLiteral("Check page: ") + title);
-    fill();
-}
-
-void CheckResultsPanel::showNotChecked()
-{
-    m_result = {};
-    m_hasResult = false;
-    setWindowTitle(QStringLiteral("Check page"));
-    fill();
-}
-
-void CheckResultsPanel::fill()
-{
-    const CheckLevels shown = levels();
-    m_table->setRowCount(0);
-    if (!m_hasResult) {
-        m_summary->setText(QStringLiteral("The page has not been checked."));
-        return;
-    }
-    m_summary->setText(m_result.failure.isEmpty() ? m_result.summary() : m_result.failure);
-    // Filling row by row repaints per row; a page with thousands of reports
-    // fills in one go with updates off.
-    m_table->setUpdatesEnabled(false);
-    int row = 0;
-    m_table->setRowCount(int(m_result.problems.size()));
-    for (int i = 0; i < m_result.problems.size(); ++i) {
-        const CheckProblem &p = m_result.problems.at(i);
-        if (!shown.shows(p.level))
-            continue;
-        auto cell = [&](int column, const QString &text) {
-            auto *item = new QTableWidgetItem(text);
-            item->setData(Qt::UserRole, p.position);
-            m_table->setItem(row, column, item);
-        };
-        cell(0, QString::number(p.line));
-        cell(1, QString::number(p.column));
-        cell(2, checkLevelName(p.level));
-        cell(3, p.message);
-        ++row;
-    }
-    m_table->setRowCount(row);
-    m_table->setUpdatesEnabled(true);
+    m_model->setResult(result, levels());
+    showSummary();
     m_table->resizeColumnToContents(0);
     m_table->resizeColumnToContents(1);
     m_table->resizeColumnToContents(2);
 }
 
+void CheckResultsPanel::showNotChecked()
+{
+    m_hasResult = false;
+    setWindowTitle(QStringLiteral("Check page"));
+    m_model->setResult({}, levels());
+    showSummary();
+}
+
+void CheckResultsPanel::showSummary()
+{
+    m_summary->setText(m_hasResult ? m_summaryText : QStringLiteral("The page has not been checked."));
+}
+
 void CheckResultsPanel::activateRow(int row)
 {
-    if (QTableWidgetItem *item = m_table->item(row, 0))
-        emit problemActivated(item->data(Qt::UserRole).toInt());
+    const int position = m_model->position(row);
+    if (position >= 0)
+        emit problemActivated(position);
 }
 
 bool CheckResultsPanel::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_table && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_table->currentRow() >= 0) {
-            activateRow(m_table->currentRow());
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && m_table->currentIndex().isValid()) {
+            activateRow(m_table->currentIndex().row());
             return true;
         }
     }

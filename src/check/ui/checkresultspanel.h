@@ -7,9 +7,11 @@
 
 class QCheckBox;
 class QLabel;
-class QTableWidget;
+class QTableView;
 
 namespace lumaro {
+
+class CheckResultsModel;
 
 /// The results of checking a page, at the bottom of the main window: a
 /// table of line, column, kind and message in page order, a summary line,
@@ -25,7 +27,8 @@ public:
     /// No result for the active page yet.
     void showNotChecked();
 
-    QTableWidget *table() const { return m_table; }
+    QTableView *table() const { return m_table; }
+    CheckResultsModel *model() const { return m_model; }
     QLabel *summaryLabel() const { return m_summary; }
     CheckLevels levels() const;
 
@@ -37,15 +40,16 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void fill();
+    void showSummary();
     void activateRow(int row);
 
-    QTableWidget *m_table;
+    CheckResultsModel *m_model;
+    QTableView *m_table;
     QLabel *m_summary;
     QCheckBox *m_errors;
     QCheckBox *m_warnings;
     QCheckBox *m_info;
-    CheckResult m_result;
+    QString m_summaryText;
     bool m_hasResult = false;
 };
 
