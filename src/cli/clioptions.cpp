@@ -6,7 +6,8 @@ const QStringList &subcommands()
 {
     static const QStringList names = {QStringLiteral("colour"), QStringLiteral("rtf2html"),
                                       QStringLiteral("html2text"), QStringLiteral("entities"),
-                                      QStringLiteral("chars"), QStringLiteral("publish")};
+                                      QStringLiteral("chars"), QStringLiteral("publish"),
+                                      QStringLiteral("check")};
     return names;
 }
 
@@ -32,6 +33,9 @@ QString helpText()
         "                      lumaro-cli chars page.html -o page-chars.html\n"
         "  publish PROJECT   publishes a project as the editor's Publish does\n"
         "                      lumaro-cli publish site.lmp\n"
+        "  check FILE...     mistakes in the markup, one per line as\n"
+        "                    FILE:LINE:COLUMN: error|warning: MESSAGE;\n"
+        "                    exit status 1 when any error was found\n"
         "\n"
         "Options:\n"
         "  -o FILE           write the output to FILE (never half-written)\n"
@@ -117,6 +121,9 @@ CliParseResult parseArguments(const QStringList &arguments)
             return fail(QStringLiteral("publish takes one project file"));
         if (!o.outputFile.isEmpty() || !o.outputDir.isEmpty())
             return fail(QStringLiteral("publish writes only below the publish directory; -o and -d do not apply"));
+    } else if (o.command == QLatin1String("check")) {
+        if (!o.outputFile.isEmpty() || !o.outputDir.isEmpty())
+            return fail(QStringLiteral("check writes its report to standard output; -o and -d do not apply"));
     } else if (o.inputs.size() > 1 && o.outputDir.isEmpty()) {
         return fail(QStringLiteral("several files need -d DIR"));
     }

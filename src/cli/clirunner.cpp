@@ -82,6 +82,8 @@ int CliRunner::run(const CliOptions &options)
 
     if (options.command == QLatin1String("publish"))
         return runPublish(options);
+    if (options.command == QLatin1String("check"))
+        return runCheck(options);
 
     if (!options.outputDir.isEmpty() && !QFileInfo(options.outputDir).isDir()) {
         error(options.outputDir, QStringLiteral("no such directory"));

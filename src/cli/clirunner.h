@@ -21,6 +21,7 @@ private:
     /// The file an input's output goes to: -o, a file in -d, or empty for
     /// standard output.
     static QString targetFor(const CliOptions &options, const QString &input);
+    int runCheck(const CliOptions &options);
     bool readInput(const QString &name, QByteArray *bytes);
     bool writeOutput(const QString &fileName, const QByteArray &bytes);
     void error(const QString &file, const QString &reason);

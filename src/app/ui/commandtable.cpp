@@ -47,6 +47,9 @@ QList<CommandInfo> buildCommands()
         menuItem("Search1", "&Search", "Search for text in the current document", "F5"),
         menuItem("Sgigen1", "Search A&gain", "Search Again, for the same text", "F3"),
         menuItem("sgogerstat1", "Search and replace", "Search for, and replace text", "Ctrl+R"),
+        menuItem("Checkpage1", "Check page", "Check the page's markup for mistakes"),
+        {QStringLiteral("Outline1"), QStringLiteral("Page outline"), QStringLiteral("Show the structure of the page"),
+         {}, {}, true},
         // Project.
         menuItem("Project1", "&Project", ""),
         menuItem("nytproject1", "New project", "Create a new project"),
@@ -93,6 +96,8 @@ QList<CommandInfo> buildCommands()
         glyphButton("SpeedButton103", "HTML > TXT", "215"),
         glyphButton("SpeedButton108", "Publish", "216"),
         glyphButton("SpeedButton114", "View document with selected browser", "208"),
+        glyphButton("SpeedButtonCheck", "Check page", "checkpage"),
+        glyphButton("SpeedButtonOutline", "Page outline", "outline", true),
 
         // Tool tab "Standard".
         glyphButton("SpeedButton1", "Body", "113"),
@@ -198,7 +203,7 @@ const QList<MenuEntry> &CommandTable::mainMenu()
                       sub("Options1", {cmd("Indstilliinger1"), cmd("ImportExport1"), cmd("projectindstillinger1")}),
                       sep(), cmd("FileSend"), sep(), cmd("FileExit")}),
         sub("Edit1", {cmd("Klip1"), cmd("Kopier1"), cmd("Stind1"), sep(), cmd("Search1"), cmd("Sgigen1"),
-                      cmd("sgogerstat1")}),
+                      cmd("sgogerstat1"), sep(), cmd("Checkpage1"), cmd("Outline1")}),
         sub("Project1", {cmd("nytproject1"), cmd("Openproject1"), cmd("gemproject1"), cmd("gemprojectsom1"), sep(),
                          cmd("visprojectmanager1")}),
         sub("Help1", {cmd("Indeks1"), cmd("About")}),
@@ -231,7 +236,8 @@ const QStringList &CommandTable::fixedRow2()
 
 const QStringList &CommandTable::toolsBar()
 {
-    static const QStringList bar{"SpeedButton102", "SpeedButton103", "SpeedButton108", "SpeedButton114"};
+    static const QStringList bar{"SpeedButton102", "SpeedButton103",   "SpeedButton108",
+                                 "SpeedButton114", "SpeedButtonCheck", "SpeedButtonOutline"};
     return bar;
 }
 
@@ -274,7 +280,7 @@ const QStringList &CommandTable::pageCommands()
 {
     static const QStringList names{"soegbtn",   "SaveBtn",    "SendBtn",   "printbtn", "SpeedButton72",
                                    "SpeedButton102", "SpeedButton103", "FileSave", "FileSaveAs", "FileSend",
-                                   "Edit1",     "Luksiden1",  "Options1"};
+                                   "Edit1",     "Luksiden1",  "Options1", "Checkpage1", "SpeedButtonCheck"};
     return names;
 }
 

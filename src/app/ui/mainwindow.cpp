@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 #include "aboutbox.h"
+#include "checkcontroller.h"
 #include "commandline.h"
 #include "commandregistry.h"
 #include "commandtable.h"
@@ -435,6 +436,10 @@ void TMainwindow::createControllers()
     m_controllers.append(new MailController(*this, this));
     m_controllers.append(new HelpCommands(*this, this));
     m_controllers.append(new PreferencesCommand(*this, m_timer, this));
+    auto *check = new CheckController(*this, this);
+    m_controllers.append(check);
+    // Queued: the page manager settles the active page after the tab signal.
+    connect(m_edittab, &QTabBar::currentChanged, check, &CheckController::activePageChanged, Qt::QueuedConnection);
     setSpecialCharactersPanel([this](QWidget *parent) -> QWidget * { return new Tspeccharform(*this, parent); });
 
     // Special characters become entities in the file and characters again

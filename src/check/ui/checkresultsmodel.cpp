@@ -1,0 +1,59 @@
+#include "checkresultsmodel.h"
+
+namespace lumaro {
+
+void CheckResultsModel::setResult(const CheckResult &result, const CheckLevels &shown)
+{
+    m_problems = result.problems;
+    setShown(shown);
+}
+
+void CheckResultsModel::setShown(const CheckLevels &shown)
+{
+    beginResetModel();
+    m_rows.clear();
+    m_rows.reserve(m_problems.size());
+    for (int i = 0; i < m_problems.size(); ++i)
+        if (shown.shows(m_problems.at(i).level))
+            m_rows.append(i);
+    endResetModel();
+}
+
+int CheckResultsModel::position(int row) const
+{
+    return row >= 0 && row < m_rows.size() ? m_problems.at(m_rows.at(row)).position : -1;
+}
+
+int CheckResultsModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_rows.size());
+}
+
+int CheckResultsModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : 4; }
+
+QVariant CheckResultsModel::data(const QModelIndex &index, int role) const
+{
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= m_rows.size())
+        return {};
+    const CheckProblem &p = m_problems.at(m_rows.at(index.row()));
+    switch (index.column()) {
+    case 0:
+        return p.line;
+    case 1:
+        return p.column;
+    case 2:
+        return checkLevelName(p.level);
+    default:
+        return p.message;
+    }
+}
+
+QVariant CheckResultsModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    static const char *const titles[] = {"Line", "Column", "Kind", "Message"};
+    return section >= 0 && section < 4 ? QVariant(QString::fromLatin1(titles[section])) : QVariant();
+}
+
+} // namespace lumaro

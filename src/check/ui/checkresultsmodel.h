@@ -1,0 +1,33 @@
+#pragma once
+
+#include "checkproblem.h"
+#include "pagechecker.h"
+
+#include <QAbstractTableModel>
+
+namespace lumaro {
+
+/// The rows of the results panel: the shown problems of one check, as a
+/// model over the result itself, so a page with a million reports fills
+/// the table at once.
+class CheckResultsModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setResult(const CheckResult &result, const CheckLevels &shown);
+    void setShown(const CheckLevels &shown);
+    /// The page position of a row's problem.
+    int position(int row) const;
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    QList<CheckProblem> m_problems;
+    QList<int> m_rows; ///< indices of the shown problems
+};
+
+} // namespace lumaro

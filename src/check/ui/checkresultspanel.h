@@ -1,0 +1,56 @@
+#pragma once
+
+#include "checkproblem.h"
+#include "pagechecker.h"
+
+#include <QDockWidget>
+
+class QCheckBox;
+class QLabel;
+class QTableView;
+
+namespace lumaro {
+
+class CheckResultsModel;
+
+/// The results of checking a page, at the bottom of the main window: a
+/// table of line, column, kind and message in page order, a summary line,
+/// and which kinds of report to show. Activating a row (double-click or
+/// Enter) asks for the problem's place in the page.
+class CheckResultsPanel : public QDockWidget {
+    Q_OBJECT
+public:
+    explicit CheckResultsPanel(QWidget *parent = nullptr);
+
+    /// Shows a check's result; title names the page checked.
+    void showResult(const CheckResult &result, const QString &title);
+    /// No result for the active page yet.
+    void showNotChecked();
+
+    QTableView *table() const { return m_table; }
+    CheckResultsModel *model() const { return m_model; }
+    QLabel *summaryLabel() const { return m_summary; }
+    CheckLevels levels() const;
+
+signals:
+    /// A row was activated: the page position of its problem.
+    void problemActivated(int position);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void showSummary();
+    void activateRow(int row);
+
+    CheckResultsModel *m_model;
+    QTableView *m_table;
+    QLabel *m_summary;
+    QCheckBox *m_errors;
+    QCheckBox *m_warnings;
+    QCheckBox *m_info;
+    QString m_summaryText;
+    bool m_hasResult = false;
+};
+
+} // namespace lumaro
