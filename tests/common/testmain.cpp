@@ -11,6 +11,10 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The repository's data folder, for the tests that read the shipped
+    // files; CTest's environment property cannot always carry it.
+    if (qEnvironmentVariableIsEmpty("LUMARO_SOURCE_DATA_DIR"))
+        qputenv("LUMARO_SOURCE_DATA_DIR", LUMARO_TEST_SOURCE_DATA_DIR);
     lumaro::test::TestSandbox::initProcess();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("zelk"));

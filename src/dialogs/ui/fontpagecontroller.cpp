@@ -1,4 +1,5 @@
 #include "fontpagecontroller.h"
+#include "pagecommand.h"
 #include "pagehost.h"
 #include "tbasefontdialog.h"
 #include "tbodydialog.h"
@@ -22,29 +23,11 @@ FontPageController::FontPageController(PageHost &host, QObject *parent)
 
 void FontPageController::connectCommand(const QString &name, void (FontPageController::*handler)())
 {
-    QAction *action = m_host.command(name);
-    if (!action)
-        return;
-    // Enable first: a host that tracks which commands are handled applies its
-    // own rule (page commands only while a page is open) on connect.
-    action->setEnabled(true);
-    connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    connectPageCommand(m_host, name, this, [this, handler] { (this->*handler)(); });
 }
 
-template <class Dialog> void FontPageController::runTagText()
-{
-    thtmlrichedit *page = m_host.activeEditor();
-    if (!page)
-        return;
-    Dialog dialog(m_host.hostWindow());
-    dialog.setTagText(page->selText());
-    // The page may have closed while the dialog was open.
-    if (dialog.exec() == QDialog::Accepted && m_host.activeEditor() == page)
-        page->replaceSelection(dialog.tagText());
-}
-
-void FontPageController::SpeedButton78Click() { runTagText<Tfonttagdialog>(); }
-void FontPageController::SpeedButton77Click() { runTagText<Tbasefontdialog>(); }
+void FontPageController::SpeedButton78Click() { runTagTextDialog<Tfonttagdialog>(m_host); }
+void FontPageController::SpeedButton77Click() { runTagTextDialog<Tbasefontdialog>(m_host); }
 
 void FontPageController::SpeedButton1Click()
 {

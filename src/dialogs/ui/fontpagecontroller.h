@@ -32,7 +32,6 @@ public:
 
 private:
     void connectCommand(const QString &name, void (FontPageController::*handler)());
-    template <class Dialog> void runTagText();
 
     PageHost &m_host;
 };

@@ -1,4 +1,5 @@
 #include "formfieldcontroller.h"
+#include "pagecommand.h"
 #include "pagehost.h"
 #include "tcheckform.h"
 #include "thtmlrichedit.h"
@@ -24,31 +25,13 @@ FormFieldController::FormFieldController(PageHost &host, QObject *parent)
 
 void FormFieldController::connectCommand(const QString &name, void (FormFieldController::*handler)())
 {
-    QAction *action = m_host.command(name);
-    if (!action)
-        return;
-    // Enable first: a host that tracks which commands are handled applies its
-    // own rule (page commands only while a page is open) on connect.
-    action->setEnabled(true);
-    connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    connectPageCommand(m_host, name, this, [this, handler] { (this->*handler)(); });
 }
 
-template <class Dialog> void FormFieldController::runTagText()
-{
-    thtmlrichedit *page = m_host.activeEditor();
-    if (!page)
-        return;
-    Dialog dialog(m_host.hostWindow());
-    dialog.setTagText(page->selText());
-    // The page may have closed while the dialog was open.
-    if (dialog.exec() == QDialog::Accepted && m_host.activeEditor() == page)
-        page->replaceSelection(dialog.tagText());
-}
-
-void FormFieldController::SpeedButton115Click() { runTagText<TTextformarray>(); }
-void FormFieldController::SpeedButton116Click() { runTagText<Tradioform>(); }
-void FormFieldController::SpeedButton117Click() { runTagText<TCheckform>(); }
-void FormFieldController::SpeedButton120Click() { runTagText<Tpassform>(); }
-void FormFieldController::SpeedButton121Click() { runTagText<TTextform>(); }
+void FormFieldController::SpeedButton115Click() { runTagTextDialog<TTextformarray>(m_host); }
+void FormFieldController::SpeedButton116Click() { runTagTextDialog<Tradioform>(m_host); }
+void FormFieldController::SpeedButton117Click() { runTagTextDialog<TCheckform>(m_host); }
+void FormFieldController::SpeedButton120Click() { runTagTextDialog<Tpassform>(m_host); }
+void FormFieldController::SpeedButton121Click() { runTagTextDialog<TTextform>(m_host); }
 
 } // namespace lumaro

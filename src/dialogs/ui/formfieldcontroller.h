@@ -28,7 +28,6 @@ public:
 
 private:
     void connectCommand(const QString &name, void (FormFieldController::*handler)());
-    template <class Dialog> void runTagText();
 
     PageHost &m_host;
 };

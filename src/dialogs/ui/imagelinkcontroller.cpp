@@ -1,6 +1,7 @@
 #include "imagelinkcontroller.h"
 #include "browsestart.h"
 #include "interaction.h"
+#include "pagecommand.h"
 #include "pagehost.h"
 #include "picturefiles.h"
 #include "quicktags.h"
@@ -35,13 +36,7 @@ Turlbil *ImageLinkController::linkBuilder() const { return m_urlbil; }
 
 void ImageLinkController::connectCommand(const QString &name, void (ImageLinkController::*handler)())
 {
-    QAction *action = m_host.command(name);
-    if (!action || action->property("lumaroTagCommand").toBool())
-        return;
-    action->setProperty("lumaroTagCommand", true);
-    // Enabled first: the host then applies its page-open rule on connect.
-    action->setEnabled(true);
-    connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    connectPageCommand(m_host, name, this, [this, handler] { (this->*handler)(); });
 }
 
 void ImageLinkController::SpeedButton8Click()

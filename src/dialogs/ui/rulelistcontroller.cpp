@@ -1,4 +1,5 @@
 #include "rulelistcontroller.h"
+#include "pagecommand.h"
 #include "pagehost.h"
 #include "thtmlrichedit.h"
 #include "tlistbuilderdialog.h"
@@ -21,30 +22,12 @@ RuleListController::RuleListController(PageHost &host, QObject *parent)
 
 void RuleListController::connectCommand(const QString &name, void (RuleListController::*handler)())
 {
-    QAction *action = m_host.command(name);
-    // One action may be registered under two names; it runs once per trigger.
-    if (!action || action->property("lumaroRuleListCommand").toBool())
-        return;
-    action->setProperty("lumaroRuleListCommand", true);
-    action->setEnabled(true);
-    connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    connectPageCommand(m_host, name, this, [this, handler] { (this->*handler)(); });
 }
 
-template <class Dialog> void RuleListController::runTagText()
-{
-    thtmlrichedit *page = m_host.activeEditor();
-    if (!page)
-        return;
-    Dialog dialog(m_host.hostWindow());
-    dialog.setTagText(page->selText());
-    // The page may have closed while the dialog was open.
-    if (dialog.exec() == QDialog::Accepted && m_host.activeEditor() == page)
-        page->replaceSelection(dialog.tagText());
-}
+void RuleListController::SpeedButton70Click() { runTagTextDialog<Tmarquee>(m_host); }
 
-void RuleListController::SpeedButton70Click() { runTagText<Tmarquee>(); }
-
-void RuleListController::SpeedButton71Click() { runTagText<Tskille>(); }
+void RuleListController::SpeedButton71Click() { runTagTextDialog<Tskille>(m_host); }
 
 void RuleListController::SpeedButton7Click()
 {

@@ -34,7 +34,6 @@ public:
 
 private:
     void connectCommand(const QString &name, void (RuleListController::*handler)());
-    template <class Dialog> void runTagText();
 
     PageHost &m_host;
 };

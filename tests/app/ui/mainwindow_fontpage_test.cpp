@@ -5,6 +5,7 @@
 #include "colorcontrolset.h"
 #include "crlftextedit.h"
 #include "mainwindow.h"
+#include "mainwindow_fixture.h"
 #include "radiogroup.h"
 #include "scriptedinteraction.h"
 #include "search_modal.h"
@@ -42,39 +43,9 @@ public:
     QList<PickerMode> modes;
 };
 
-class MainWindowFontPageTest : public ::testing::Test {
+class MainWindowFontPageTest : public test::MainWindowFixture {
 protected:
-    void SetUp() override
-    {
-        test::TestSandbox::clearSettings();
-        m_window = std::make_unique<TMainwindow>();
-        m_window->FormShow();
-        ASSERT_EQ(m_window->pageCount(), 1);
-    }
     void TearDown() override { setUrlPicker(nullptr); }
-
-    /// The page holds text, unmodified, with length positions selected from
-    /// start (a line break is one position).
-    thtmlrichedit *page(const QString &text, int start, int length = 0)
-    {
-        thtmlrichedit *ed = m_window->editor(m_window->activePage());
-        ed->loadPlainText(text);
-        ed->setModified(false);
-        ed->setSelection(start, length);
-        return ed;
-    }
-
-    /// Runs a command through its registered action, as its button does.
-    void run(const char *name)
-    {
-        QAction *action = m_window->command(QString::fromLatin1(name));
-        ASSERT_NE(action, nullptr) << name;
-        ASSERT_TRUE(action->isEnabled()) << name;
-        action->trigger();
-    }
-
-    ScriptedInteraction m_ui;
-    std::unique_ptr<TMainwindow> m_window;
 };
 
 TEST_F(MainWindowFontPageTest, FontWrapsTheSelectionInSizeAndColour)
@@ -146,7 +117,7 @@ TEST_F(MainWindowFontPageTest, BodyWithNothingSelectedWritesTheWholeElement)
 {
     thtmlrichedit *ed = page(QString(), 0);
     ModalDriver<Tbodydialog> driver([](Tbodydialog *d) {
-        EXPECT_FALSE(d->urlButton()->isEnabled()) << "no link builder installed";
+        EXPECT_TRUE(d->urlButton()->isEnabled()) << "the link builder is the picker";
         EXPECT_EQ(d->topmedit()->text(), QStringLiteral("0"));
         d->okButton()->click();
     });

@@ -2,6 +2,7 @@
 // window: a selection, the command, the dialog worked and accepted, and the
 // page text checked byte for byte.
 #include "mainwindow.h"
+#include "mainwindow_fixture.h"
 #include "search_modal.h"
 #include "tcheckform.h"
 #include "testsandbox.h"
@@ -27,34 +28,8 @@ using lumaro::test::ModalDriver;
 
 namespace {
 
-class MainWindowFormFieldsTest : public ::testing::Test {
+class MainWindowFormFieldsTest : public test::MainWindowFixture {
 protected:
-    void SetUp() override
-    {
-        test::TestSandbox::clearSettings();
-        m_window = std::make_unique<TMainwindow>();
-        m_window->FormShow();
-        ASSERT_EQ(m_window->pageCount(), 1);
-    }
-
-    /// The page holds text, unmodified, with length positions selected from start.
-    thtmlrichedit *page(const QString &text, int start, int length = 0)
-    {
-        thtmlrichedit *ed = m_window->editor(m_window->activePage());
-        ed->loadPlainText(text);
-        ed->setModified(false);
-        ed->setSelection(start, length);
-        return ed;
-    }
-
-    void run(const char *name)
-    {
-        QAction *action = m_window->command(QString::fromLatin1(name));
-        ASSERT_NE(action, nullptr) << name;
-        ASSERT_TRUE(action->isEnabled()) << name;
-        action->trigger();
-    }
-
     static void typeInto(QWidget *edit, const QString &text)
     {
         QLineEdit *line = qobject_cast<QLineEdit *>(edit);
@@ -72,8 +47,6 @@ protected:
     {
         grid->setItem(row, column, new QTableWidgetItem(text));
     }
-
-    std::unique_ptr<TMainwindow> m_window;
 };
 
 TEST_F(MainWindowFormFieldsTest, TextInputRewritesASelectedField)

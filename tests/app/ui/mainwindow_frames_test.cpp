@@ -2,6 +2,7 @@
 // page, a selection, the tool-tab command, the modal dialog worked and
 // accepted, and the page's text checked byte for byte.
 #include "mainwindow.h"
+#include "mainwindow_fixture.h"
 #include "radiogroup.h"
 #include "scriptedinteraction.h"
 #include "search_modal.h"
@@ -47,40 +48,18 @@ public:
     QList<PickerMode> modes;
 };
 
-class MainWindowFramesTest : public ::testing::Test {
+class MainWindowFramesTest : public test::MainWindowFixture {
 protected:
     void SetUp() override
     {
-        test::TestSandbox::clearSettings();
-        m_window = std::make_unique<TMainwindow>();
-        m_window->FormShow();
+        MainWindowFixture::SetUp();
         // After the window, so that the scripted picker wins over any the window installs.
         setUrlPicker(&m_picker);
-        ASSERT_EQ(m_window->pageCount(), 1);
     }
     void TearDown() override
     {
         m_window.reset();
         setUrlPicker(nullptr);
-    }
-
-    /// The page holds text, unmodified, with length positions selected from
-    /// start (a line break is one position).
-    thtmlrichedit *page(const QString &text, int start, int length = 0)
-    {
-        thtmlrichedit *ed = m_window->editor(m_window->activePage());
-        ed->loadPlainText(text);
-        ed->setModified(false);
-        ed->setSelection(start, length);
-        return ed;
-    }
-
-    void run(const char *name)
-    {
-        QAction *action = m_window->command(QString::fromLatin1(name));
-        ASSERT_NE(action, nullptr) << name;
-        ASSERT_TRUE(action->isEnabled()) << name;
-        action->trigger();
     }
 
     static void typeInto(QLineEdit *edit, const QString &text)
@@ -97,9 +76,7 @@ protected:
         return n;
     }
 
-    ScriptedInteraction m_ui;
     ScriptedPicker m_picker;
-    std::unique_ptr<TMainwindow> m_window;
 };
 
 const QString kFrameset = QStringLiteral("<FRAMESET COLS=\"150,*\">\r\n");

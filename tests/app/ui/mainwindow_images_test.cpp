@@ -2,6 +2,7 @@
 // Quick image, and the anchor dialog's URL button, with scripted file
 // dialogs and a scripted link builder.
 #include "mainwindow.h"
+#include "mainwindow_fixture.h"
 #include "radiogroup.h"
 #include "scriptedinteraction.h"
 #include "scriptedpicker.h"
@@ -27,36 +28,7 @@ using lumaro::test::ModalDriver;
 
 namespace {
 
-class MainWindowImagesTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        test::TestSandbox::clearSettings();
-        m_window = std::make_unique<TMainwindow>();
-        m_window->FormShow();
-        ASSERT_EQ(m_window->pageCount(), 1);
-    }
-
-    thtmlrichedit *page(const QString &text, int start, int length = 0)
-    {
-        thtmlrichedit *ed = m_window->editor(m_window->activePage());
-        ed->loadPlainText(text);
-        ed->setModified(false);
-        ed->setSelection(start, length);
-        return ed;
-    }
-
-    void run(const char *name)
-    {
-        QAction *action = m_window->command(QString::fromLatin1(name));
-        ASSERT_NE(action, nullptr) << name;
-        ASSERT_TRUE(action->isEnabled()) << name;
-        action->trigger();
-    }
-
-    ScriptedInteraction m_ui;
-    std::unique_ptr<TMainwindow> m_window;
-};
+class MainWindowImagesTest : public test::MainWindowFixture {};
 
 TEST_F(MainWindowImagesTest, TheLinkBuilderIsThePickerWhileTheWindowLives)
 {

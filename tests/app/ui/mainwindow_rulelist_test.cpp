@@ -4,6 +4,7 @@
 #include "colorcombo.h"
 #include "colorcontrolset.h"
 #include "mainwindow.h"
+#include "mainwindow_fixture.h"
 #include "radiogroup.h"
 #include "scriptedinteraction.h"
 #include "search_modal.h"
@@ -29,35 +30,8 @@ using lumaro::test::ModalDriver;
 
 namespace {
 
-class MainWindowRuleListTest : public ::testing::Test {
+class MainWindowRuleListTest : public test::MainWindowFixture {
 protected:
-    void SetUp() override
-    {
-        test::TestSandbox::clearSettings();
-        m_window = std::make_unique<TMainwindow>();
-        m_window->FormShow();
-        ASSERT_EQ(m_window->pageCount(), 1);
-    }
-
-    /// The page holds text, unmodified, with length positions selected from
-    /// start (a line break is one position).
-    thtmlrichedit *page(const QString &text, int start, int length = 0)
-    {
-        thtmlrichedit *ed = m_window->editor(m_window->activePage());
-        ed->loadPlainText(text);
-        ed->setModified(false);
-        ed->setSelection(start, length);
-        return ed;
-    }
-
-    void run(const char *name)
-    {
-        QAction *action = m_window->command(QString::fromLatin1(name));
-        ASSERT_NE(action, nullptr) << name;
-        ASSERT_TRUE(action->isEnabled()) << name;
-        action->trigger();
-    }
-
     static void typeInto(UpDownEdit *edit, const QString &text)
     {
         QLineEdit *line = edit->findChild<QLineEdit *>();
@@ -65,8 +39,6 @@ protected:
         QTest::keyClicks(line, text);
     }
 
-    ScriptedInteraction m_ui;
-    std::unique_ptr<TMainwindow> m_window;
 };
 
 TEST_F(MainWindowRuleListTest, HorizontalBreakRewritesASelectedRuleAndReadsItBack)

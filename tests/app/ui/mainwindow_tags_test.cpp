@@ -2,6 +2,7 @@
 // in the page, a selection, the toolbar command, the modal dialog worked and
 // accepted, and the page's text checked byte for byte.
 #include "mainwindow.h"
+#include "mainwindow_fixture.h"
 #include "radiogroup.h"
 #include "scriptedinteraction.h"
 #include "search_modal.h"
@@ -28,36 +29,8 @@ using lumaro::test::ModalDriver;
 
 namespace {
 
-class MainWindowTagsTest : public ::testing::Test {
+class MainWindowTagsTest : public test::MainWindowFixture {
 protected:
-    void SetUp() override
-    {
-        test::TestSandbox::clearSettings();
-        m_window = std::make_unique<TMainwindow>();
-        m_window->FormShow();
-        ASSERT_EQ(m_window->pageCount(), 1);
-    }
-
-    /// The page holds text, unmodified, with length positions selected from
-    /// start (a line break is one position).
-    thtmlrichedit *page(const QString &text, int start, int length = 0)
-    {
-        thtmlrichedit *ed = m_window->editor(m_window->activePage());
-        ed->loadPlainText(text);
-        ed->setModified(false);
-        ed->setSelection(start, length);
-        return ed;
-    }
-
-    /// Runs a command through its registered action, as its button does.
-    void run(const char *name)
-    {
-        QAction *action = m_window->command(QString::fromLatin1(name));
-        ASSERT_NE(action, nullptr) << name;
-        ASSERT_TRUE(action->isEnabled()) << name;
-        action->trigger();
-    }
-
     /// Types text into a line edit the way the keyboard does, replacing what
     /// it held.
     static void typeInto(QLineEdit *edit, const QString &text)
@@ -85,8 +58,6 @@ protected:
         return item ? item->text() : QString();
     }
 
-    ScriptedInteraction m_ui;
-    std::unique_ptr<TMainwindow> m_window;
 };
 
 // --- Table dialog -----------------------------------------------------------------------
