@@ -36,6 +36,7 @@ QString helpText()
         "  check FILE...     mistakes in the markup, one per line as\n"
         "                    FILE:LINE:COLUMN: error|warning: MESSAGE;\n"
         "                    exit status 1 when any error was found\n"
+        "                      lumaro-cli check site/*.html\n"
         "\n"
         "Options:\n"
         "  -o FILE           write the output to FILE (never half-written)\n"
