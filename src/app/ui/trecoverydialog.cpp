@@ -99,7 +99,8 @@ Trecoverydialog::Trecoverydialog(const QList<RecoveryEntry> &entries, QWidget *p
     connect(m_later, &QPushButton::clicked, this, [this] { finish(Choice::Later); });
     connect(helpButton, &QPushButton::clicked, this, [] { help().showTopic(kHelpContext); });
 
-    resize(640, 320);
+    m_list->setTextElideMode(Qt::ElideMiddle);
+    resize(780, 320);
     m_list->setFocus();
 }
 
