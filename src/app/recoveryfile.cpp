@@ -10,11 +10,13 @@ namespace lumaro {
 
 namespace {
 
-const QByteArray kMagic = "LUMARO RECOVERY 1";
+// Plain character arrays: records may be encoded during static
+// initialisation of other files, before any QByteArray here would exist.
+constexpr char kMagic[] = "LUMARO RECOVERY 1";
 // A header never needs more; anything longer is not one of ours.
 constexpr qsizetype kMaxHeader = 64 * 1024;
 // Blanks and slashes stay readable; CR, LF and "%" must be escaped.
-const QByteArray kReadable = " /:()[],;!@#$&+='";
+constexpr char kReadable[] = " /:()[],;!@#$&+='";
 
 QByteArray flag(bool on)
 {
@@ -78,7 +80,8 @@ QByteArray RecoveryRecord::encode() const
     const QByteArray body = text.toUtf8();
     QByteArray out;
     out.reserve(body.size() + 512);
-    out += kMagic + '\n';
+    out += kMagic;
+    out += '\n';
     out += "page: " + pageName.toUtf8().toPercentEncoding(kReadable) + '\n';
     out += "file: " + flag(hasFile) + '\n';
     out += QByteArray("encoding: ")
@@ -101,7 +104,7 @@ RecoveryReadResult RecoveryRecord::decode(const QByteArray &bytes)
 {
     if (bytes.isEmpty())
         return failure(QStringLiteral("The file is empty."));
-    if (!bytes.startsWith(kMagic + '\n'))
+    if (!bytes.startsWith(QByteArray(kMagic) + '\n'))
         return failure(QStringLiteral("The file is not a recovery copy."));
     const qsizetype end = bytes.indexOf("\n\n");
     if (end < 0 || end > kMaxHeader)
@@ -126,8 +129,9 @@ RecoveryReadResult RecoveryRecord::decode(const QByteArray &bytes)
     }
 
     RecoveryRecord record;
-    const QByteArray bad = "The header's \"%1\" is not valid.";
-    const auto invalid = [&bad](const char *key) { return failure(QString::fromLatin1(bad).arg(QLatin1String(key))); };
+    const auto invalid = [](const char *key) {
+        return failure(QStringLiteral("The header's \"%1\" is not valid.").arg(QLatin1String(key)));
+    };
 
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     record.pageName = utf8.decode(QByteArray::fromPercentEncoding(fields.value("page")));
