@@ -15,6 +15,6 @@ function(lumaro_add_test name)
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
         PROPERTIES ENVIRONMENT
-            "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${sandbox}/config;XDG_DATA_HOME=${sandbox}/data;XDG_CACHE_HOME=${sandbox}/cache;LUMARO_TEST_SANDBOX=${sandbox};LUMARO_SOURCE_DATA_DIR=${CMAKE_SOURCE_DIR}/data"
+            "QT_QPA_PLATFORM=offscreen;XDG_CONFIG_HOME=${sandbox}/config;XDG_DATA_HOME=${sandbox}/data;XDG_CACHE_HOME=${sandbox}/cache;XDG_STATE_HOME=${sandbox}/state;LUMARO_TEST_SANDBOX=${sandbox};LUMARO_SOURCE_DATA_DIR=${CMAKE_SOURCE_DIR}/data"
         DISCOVERY_TIMEOUT 60)
 endfunction()

@@ -17,11 +17,13 @@ void TestSandbox::initProcess()
 {
     g_root = new QTemporaryDir(QDir::tempPath() + QStringLiteral("/lumaro-test-XXXXXX"));
     const QString base = g_root->path();
-    for (const char *sub : {"config", "data", "cache"})
+    for (const char *sub : {"config", "data", "cache", "state"})
         QDir().mkpath(base + QLatin1Char('/') + QLatin1String(sub));
     qputenv("XDG_CONFIG_HOME", (base + QStringLiteral("/config")).toUtf8());
     qputenv("XDG_DATA_HOME", (base + QStringLiteral("/data")).toUtf8());
     qputenv("XDG_CACHE_HOME", (base + QStringLiteral("/cache")).toUtf8());
+    // Recovery copies of pages live in the state directory.
+    qputenv("XDG_STATE_HOME", (base + QStringLiteral("/state")).toUtf8());
     // Make sure the program under test never sees a real display or desktop.
     qputenv("LUMARO_TEST_SANDBOX", base.toUtf8());
 }

@@ -8,7 +8,7 @@ namespace lumaro::test {
 class TestSandbox {
 public:
     /// Creates a fresh temporary root and points XDG_CONFIG_HOME,
-    /// XDG_DATA_HOME and XDG_CACHE_HOME into it. Called once from main.
+    /// XDG_DATA_HOME, XDG_CACHE_HOME and XDG_STATE_HOME into it. Called once from main.
     static void initProcess();
     /// The temporary root of this process.
     static QString root();

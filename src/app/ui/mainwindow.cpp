@@ -21,6 +21,7 @@
 #include "printcontroller.h"
 #include "projectcontroller.h"
 #include "projectstate.h"
+#include "recoverycontroller.h"
 #include "replacecontroller.h"
 #include "rulelistcontroller.h"
 #include "searchcontroller.h"
@@ -438,6 +439,7 @@ void TMainwindow::createControllers()
     m_controllers.append(new PreferencesCommand(*this, m_timer, this));
     auto *check = new CheckController(*this, this);
     m_controllers.append(check);
+    m_controllers.append(new RecoveryController(*this, this));
     // Queued: the page manager settles the active page after the tab signal.
     connect(m_edittab, &QTabBar::currentChanged, check, &CheckController::activePageChanged, Qt::QueuedConnection);
     setSpecialCharactersPanel([this](QWidget *parent) -> QWidget * { return new Tspeccharform(*this, parent); });
@@ -539,6 +541,7 @@ void TMainwindow::FormShow()
         m_splash->deleteLater();
     }
     FormResize();
+    emit startupFinished();
 }
 
 void TMainwindow::FormResize()

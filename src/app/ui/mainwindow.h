@@ -126,6 +126,11 @@ public:
     /// moved to the first screen's corner; never smaller than minimum.
     static QRect placeOnScreens(const QRect &stored, const QList<QRect> &screens, const QSize &minimum);
 
+signals:
+    /// FormShow has opened the pages of the command line (the recovery
+    /// offer follows it).
+    void startupFinished();
+
 protected:
     bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
