@@ -1,4 +1,5 @@
 #include "textfile.h"
+#include "windows1252.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -6,53 +7,13 @@
 
 namespace lumaro {
 
-namespace {
-
-// Windows-1252 differs from Latin-1 only in 0x80..0x9F; the five undefined
-// codes map to the C1 control with the same value, as Windows does.
-constexpr char16_t kHighControls[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-int windows1252Byte(char16_t c)
-{
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return c;
-    for (int i = 0; i < 32; ++i)
-        if (kHighControls[i] == c)
-            return 0x80 + i;
-    return -1;
-}
-
-} // namespace
-
-QString TextFile::fromWindows1252(const QByteArray &bytes)
-{
-    QString out(bytes.size(), Qt::Uninitialized);
-    QChar *d = out.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        d[i] = (b >= 0x80 && b < 0xA0) ? QChar(kHighControls[b - 0x80]) : QChar(b);
-    }
-    return out;
-}
+QString TextFile::fromWindows1252(const QByteArray &bytes) { return Windows1252::decode(bytes); }
 
 QByteArray TextFile::toWindows1252(const QString &text, bool *lossless)
 {
-    QByteArray out(text.size(), Qt::Uninitialized);
-    bool all = true;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const int b = windows1252Byte(text[i].unicode());
-        if (b < 0)
-            all = false;
-        out[i] = static_cast<char>(b < 0 ? '?' : b);
-    }
     if (lossless)
-        *lossless = all;
-    return out;
+        *lossless = Windows1252::canEncode(text);
+    return Windows1252::encode(text);
 }
 
 QString TextFile::decode(const QByteArray &bytes, FileFormat *format)

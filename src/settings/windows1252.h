@@ -5,9 +5,10 @@
 
 namespace lumaro {
 
-/// The Windows-1252 code page of the shortcut file's strings. The settings
-/// library sits below the platform layer, so it carries its own small table;
-/// a test keeps it in step with the platform's text conversions.
+/// The Windows-1252 code page: the one table behind the shortcut file's
+/// strings and the platform's text files (the settings library sits below
+/// the platform layer). The five undefined codes map to the C1 control of
+/// the same value, as Windows does.
 class Windows1252 {
 public:
     static QString decode(const QByteArray &bytes);

@@ -1,5 +1,6 @@
 // Renders the font, base font, body and heading dialogs to PNGs for a visual
 // check. Runs only when LUMARO_SCREENSHOT_DIR names a directory (e.g. under Xvfb).
+#include "screenshot.h"
 #include "bodytag.h"
 #include "headingtag.h"
 #include "tbasefontdialog.h"
@@ -16,14 +17,7 @@ using namespace lumaro;
 
 namespace {
 
-void shoot(QWidget &w, const QString &name)
-{
-    w.show();
-    QApplication::processEvents();
-    const QString dir = qEnvironmentVariable("LUMARO_SCREENSHOT_DIR");
-    EXPECT_TRUE(w.grab().save(QDir(dir).filePath(name + QStringLiteral(".png"))));
-    w.hide();
-}
+using lumaro::test::shoot;
 
 TEST(FontPageScreenshots, EveryDialog)
 {

@@ -1,5 +1,6 @@
 // Renders the frame and form dialogs to PNGs for a visual check. Runs only
 // when LUMARO_SCREENSHOT_DIR names a directory (e.g. under Xvfb).
+#include "screenshot.h"
 #include "tbuttonform.h"
 #include "tform_tag.h"
 #include "tframeframe.h"
@@ -23,14 +24,7 @@ public:
     std::optional<PickedUrl> pick(QWidget *, PickerMode) override { return std::nullopt; }
 };
 
-void shoot(QWidget &w, const QString &name)
-{
-    w.show();
-    QApplication::processEvents();
-    const QString dir = qEnvironmentVariable("LUMARO_SCREENSHOT_DIR");
-    EXPECT_TRUE(w.grab().save(QDir(dir).filePath(name + QStringLiteral(".png"))));
-    w.hide();
-}
+using lumaro::test::shoot;
 
 TEST(FrameDialogScreenshots, EveryDialog)
 {

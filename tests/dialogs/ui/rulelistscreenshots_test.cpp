@@ -1,5 +1,6 @@
 // Renders the rule, marquee and list builder dialogs to PNGs for a visual
 // check. Runs only when LUMARO_SCREENSHOT_DIR names a directory.
+#include "screenshot.h"
 #include "tlistbuilderdialog.h"
 #include "tmarquee.h"
 #include "tskille.h"
@@ -13,14 +14,7 @@ using namespace lumaro;
 
 namespace {
 
-void shoot(QWidget &w, const QString &name)
-{
-    w.show();
-    QApplication::processEvents();
-    const QString dir = qEnvironmentVariable("LUMARO_SCREENSHOT_DIR");
-    EXPECT_TRUE(w.grab().save(QDir(dir).filePath(name + QStringLiteral(".png"))));
-    w.hide();
-}
+using lumaro::test::shoot;
 
 TEST(RuleListScreenshots, EveryDialog)
 {

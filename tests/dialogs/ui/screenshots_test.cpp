@@ -1,5 +1,6 @@
 // Renders every tag dialog to a PNG for a visual check. Runs only when
 // LUMARO_SCREENSHOT_DIR names a directory (e.g. under Xvfb).
+#include "screenshot.h"
 #include "tanchordialog.h"
 #include "tbold.h"
 #include "tcenterdialog.h"
@@ -24,14 +25,7 @@ using namespace lumaro;
 
 namespace {
 
-void shoot(QWidget &w, const QString &name)
-{
-    w.show();
-    QApplication::processEvents();
-    const QString dir = qEnvironmentVariable("LUMARO_SCREENSHOT_DIR");
-    EXPECT_TRUE(w.grab().save(QDir(dir).filePath(name + QStringLiteral(".png"))));
-    w.hide();
-}
+using lumaro::test::shoot;
 
 TEST(DialogScreenshots, EveryDialog)
 {
