@@ -49,6 +49,10 @@ LivePreviewController::LivePreviewController(PageHost &host, QObject *parent)
         QTimer::singleShot(0, this, [this] { setPreviewVisible(true); });
 }
 
+LivePreviewController::~LivePreviewController() = default;
+
+LivePreviewPanel *LivePreviewController::panel() const { return m_panel; }
+
 bool LivePreviewController::previewShown() const
 {
     // Hidden by the user, not merely by a window that is not on screen yet.

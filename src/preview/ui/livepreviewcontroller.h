@@ -24,11 +24,12 @@ public:
     /// Connects and enables "Livepreview1" and "SpeedButtonPreview" when the
     /// host has them; shows the panel when it was shown at the last run.
     explicit LivePreviewController(PageHost &host, QObject *parent = nullptr);
+    ~LivePreviewController() override;
 
     void setPreviewVisible(bool on);
     bool previewShown() const;
     /// The panel, or nullptr before it was first shown.
-    LivePreviewPanel *panel() const { return m_panel; }
+    LivePreviewPanel *panel() const;
     /// Renders the active page now.
     void refresh();
     /// The base address the last rendering used.

@@ -35,6 +35,17 @@ QString newToken()
     return QStringLiteral("lumaro-element-%1").arg(QRandomGenerator::global()->generate64(), 16, 16, QChar(u'0'));
 }
 
+/// Room the data address leaves for the page after its header.
+constexpr qsizetype kMaxDataBytes = 2 * 1024 * 1024 - 64;
+
+QString tooLargeNote(qsizetype bytes)
+{
+    return QStringLiteral("<p style=\"font-family: sans-serif; color: #555; margin: 2em\">"
+                          "This page (%1 MB) is too large for the live preview. Save it and use "
+                          "<b>View document</b> to see it in a browser.</p>")
+        .arg(double(bytes) / (1024 * 1024), 0, 'f', 1);
+}
+
 } // namespace
 
 WebPreviewSurface::WebPreviewSurface(QWidget *parent)
@@ -68,6 +79,13 @@ void WebPreviewSurface::showPage(const QString &text, const QUrl &base)
     if (!m_loading && m_shown)
         m_scroll = page()->scrollPosition();
     m_loading = true;
+    // The engine takes text through a data address, which it refuses above
+    // 2 MB; a page that large gets a clear note instead of an empty panel.
+    const QByteArray bytes = text.toUtf8();
+    if ((bytes.size() + 2) / 3 * 4 > kMaxDataBytes) {
+        setHtml(tooLargeNote(bytes.size()));
+        return;
+    }
     setHtml(text, base);
 }
 

@@ -29,13 +29,15 @@ protected:
         controller.setPreviewVisible(true);
         LivePreviewPanel *panel = controller.panel();
         EXPECT_NE(panel, nullptr);
+        if (panel)
+            panel->setGeometry(0, 0, 500, 400); // not docked in the stand-in window
         if (panel && !panel->surface())
             ADD_FAILURE() << "the preview module did not load";
         EXPECT_TRUE(waitForLoad(panel, 0));
         return panel;
     }
 
-    FakePageHost m_host;
+    test::FakePageHost m_host;
 };
 
 TEST_F(LivePreviewTest, RelativePictureLoadsFromThePagesDirectory)
