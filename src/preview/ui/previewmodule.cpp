@@ -25,8 +25,8 @@ QStringList PreviewModule::searchFolders()
         folders << fromEnvironment;
     const QString programDir = QCoreApplication::applicationDirPath();
     folders << programDir << QDir::cleanPath(programDir + QStringLiteral("/../lib/lumaro"));
-#ifdef LUMARO_MODULE_INSTALL_DIR
-    folders << QStringLiteral(LUMARO_MODULE_INSTALL_DIR);
+#ifdef LUMARO_MODULE_LIBDIR
+    folders << QDir::cleanPath(programDir + QStringLiteral("/../" LUMARO_MODULE_LIBDIR));
 #endif
     folders << InstallDir::path();
     folders.removeDuplicates();

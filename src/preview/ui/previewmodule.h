@@ -9,8 +9,8 @@ class PreviewEngine;
 
 /// Loads the preview module, the shared library that brings the browser
 /// engine, on first use. It is looked for beside the program, in the
-/// program's library folder ("../lib/lumaro", then the configured library
-/// directory) and in the installation directory; the environment variable
+/// program's library folder ("../lib/lumaro", or the configured library
+/// directory below the program's prefix) and in the installation directory; the environment variable
 /// "LUMARO_MODULE_DIR" names a folder tried first (the tests point it at the
 /// build tree).
 class PreviewModule {
