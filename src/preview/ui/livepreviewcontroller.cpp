@@ -16,6 +16,8 @@
 #include <QTextDocument>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace lumaro {
 
 namespace {
@@ -89,8 +91,11 @@ void LivePreviewController::setPreviewVisible(bool on)
     if (on && !m_panel) {
         QWidget *window = m_host.hostWindow();
         m_panel = new LivePreviewPanel(window);
-        if (auto *main = qobject_cast<QMainWindow *>(window))
+        if (auto *main = qobject_cast<QMainWindow *>(window)) {
             main->addDockWidget(Qt::RightDockWidgetArea, m_panel);
+            // A page needs room to be read: two fifths of the window at first.
+            main->resizeDocks({m_panel}, {std::max(m_panel->minimumWidth(), main->width() * 2 / 5)}, Qt::Horizontal);
+        }
         connect(m_panel, &LivePreviewPanel::surfaceReady, this, &LivePreviewController::refresh);
         connect(m_panel, &LivePreviewPanel::elementActivated, this, &LivePreviewController::placeCaret);
         // Closing the panel by its own button unchecks the commands.
