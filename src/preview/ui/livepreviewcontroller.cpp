@@ -70,6 +70,7 @@ void LivePreviewController::watchEditors()
         connect(editor, &QPlainTextEdit::textChanged, this, [this, editor] { textChanged(editor); });
         // A whole text put in at once (a file opened, an import) is shown at once.
         connect(editor->document(), &QTextDocument::contentsChange, this, [this, editor](int from, int, int added) {
+            ++m_changes;
             if (from == 0 && added > 0 && added >= editor->document()->characterCount() - 1 && previewShown())
                 QTimer::singleShot(0, this, &LivePreviewController::refresh);
         });
@@ -143,12 +144,20 @@ void LivePreviewController::refresh()
     thtmlrichedit *editor = m_host.activeEditor();
     m_shownEditor = editor;
     if (!editor) {
+        m_renderedEditor = nullptr;
         m_base = QUrl();
         m_panel->showPage(QString(), m_base);
         return;
     }
     const int slot = m_host.activePage();
-    m_base = PreviewBase::baseUrl(m_host.pageFileName(slot), m_host.pageHasFile(slot), projectRoot());
+    const QUrl base = PreviewBase::baseUrl(m_host.pageFileName(slot), m_host.pageHasFile(slot), projectRoot());
+    // Showing the panel asks twice (the view being made, then the command);
+    // a page already shown as it stands is not rendered again.
+    if (editor == m_renderedEditor && m_changes == m_renderedChanges && base == m_base)
+        return;
+    m_renderedEditor = editor;
+    m_renderedChanges = m_changes;
+    m_base = base;
     m_panel->showPage(editor->document()->toPlainText(), m_base);
 }
 

@@ -49,6 +49,10 @@ private:
     QPointer<LivePreviewPanel> m_panel;
     QTimer *m_timer;
     thtmlrichedit *m_shownEditor = nullptr;
+    // What the view holds: skips a second rendering of an unchanged page.
+    QPointer<thtmlrichedit> m_renderedEditor;
+    quint64 m_changes = 0; // changes to any page's text so far
+    quint64 m_renderedChanges = ~quint64(0);
     QUrl m_base;
 };
 

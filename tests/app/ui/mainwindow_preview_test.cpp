@@ -46,13 +46,13 @@ TEST_F(PreviewWindowTest, ToggleShowsThePageAndFollowsTheActivePage)
     EXPECT_TRUE(m_window->command(QStringLiteral("Livepreview1"))->isChecked());
     EXPECT_TRUE(PreviewSettings::readShown());
     ASSERT_TRUE(test::waitForLoad(panel(), 0));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return shownText() == u"first page"; }, test::kEngineTimeoutMs));
+    EXPECT_TRUE(test::waitUntil([&] { return shownText() == u"first page"; }, test::kEngineTimeoutMs));
 
     ASSERT_TRUE(m_window->newPageWithText(QStringLiteral("<p>second page</p>")));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return shownText() == u"second page"; }, test::kEngineTimeoutMs))
+    EXPECT_TRUE(test::waitUntil([&] { return shownText() == u"second page"; }, test::kEngineTimeoutMs))
         << shownText().toStdString();
     m_window->selectPage(0);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return shownText() == u"first page"; }, test::kEngineTimeoutMs))
+    EXPECT_TRUE(test::waitUntil([&] { return shownText() == u"first page"; }, test::kEngineTimeoutMs))
         << shownText().toStdString();
 
     run("Livepreview1");

@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QScreen>
+#include <QTest>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 

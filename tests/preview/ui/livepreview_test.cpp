@@ -64,7 +64,7 @@ TEST_F(LivePreviewTest, TypedTextIsShownAfterTheDelayAndScrollIsKept)
     LivePreviewPanel *panel = show(controller);
     ASSERT_TRUE(panel && panel->surface());
     evaluate(panel, QStringLiteral("window.scrollTo(0, 400)"));
-    QTest::qWaitFor([&] { return evaluate(panel, QStringLiteral("window.scrollY")).toInt() == 400; }, 5000);
+    test::waitUntil([&] { return evaluate(panel, QStringLiteral("window.scrollY")).toInt() == 400; }, 5000);
 
     thtmlrichedit *editor = m_host.editor(0);
     editor->setCaretPosition(3);
@@ -104,7 +104,7 @@ TEST_P(LivePreviewClickTest, DoubleClickPlacesTheCaretAtTheStartTag)
     evaluate(panel, QStringLiteral("document.querySelector('%1').dispatchEvent("
                                    "new MouseEvent('dblclick', {bubbles: true}))")
                         .arg(QString::fromLatin1(c.selector)));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return editor->caretPosition() == c.expected; }, test::kEngineTimeoutMs))
+    EXPECT_TRUE(test::waitUntil([&] { return editor->caretPosition() == c.expected; }, test::kEngineTimeoutMs))
         << editor->caretPosition();
     EXPECT_EQ(editor->text(), QString::fromLatin1(kNested).replace(QStringLiteral("\n"), QStringLiteral("\r\n")));
 }

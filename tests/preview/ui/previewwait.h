@@ -5,17 +5,40 @@
 #include "livepreviewpanel.h"
 #include "previewengine.h"
 
-#include <QTest>
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <QVariant>
+
+#include <functional>
 
 namespace lumaro::test {
 
 constexpr int kEngineTimeoutMs = 30000;
 
+/// Runs the event loop until done() holds or the timeout passed. The
+/// engine's browser side runs on this loop; QTest::qWaitFor sleeps 10 ms
+/// between rounds, which makes every load take a second or more.
+inline bool waitUntil(const std::function<bool()> &done, int timeoutMs = kEngineTimeoutMs)
+{
+    if (done())
+        return true;
+    const QDeadlineTimer deadline(timeoutMs);
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done() || deadline.hasExpired())
+            loop.quit();
+    });
+    poll.start(1);
+    loop.exec();
+    return done();
+}
+
 /// Waits until the panel finished more than `after` renderings.
 inline bool waitForLoad(LivePreviewPanel *panel, int after)
 {
-    return QTest::qWaitFor([&] { return panel->loadCount() > after; }, kEngineTimeoutMs);
+    return waitUntil([&] { return panel->loadCount() > after; }, kEngineTimeoutMs);
 }
 
 /// The value of a script run in the rendered page; invalid on timeout.
@@ -27,7 +50,7 @@ inline QVariant evaluate(LivePreviewPanel *panel, const QString &script)
         value = result;
         done = true;
     });
-    QTest::qWaitFor([&] { return done; }, kEngineTimeoutMs);
+    waitUntil([&] { return done; }, kEngineTimeoutMs);
     return value;
 }
 
@@ -35,7 +58,7 @@ inline QVariant evaluate(LivePreviewPanel *panel, const QString &script)
 inline QVariant evaluateUntil(LivePreviewPanel *panel, const QString &script, const QVariant &expected)
 {
     QVariant value;
-    QTest::qWaitFor(
+    waitUntil(
         [&] {
             value = evaluate(panel, script);
             return value == expected;
