@@ -109,7 +109,7 @@ QString RichEdit::selText() const
 void RichEdit::replaceSel(const QString &text)
 {
     QTextCursor c = textCursor();
-    QTextCharFormat format = c.charFormat();
+    QTextCharFormat format = insertionFormat(c);
     format.clearProperty(QTextFormat::ObjectType);
     insertPageText(c, toDocumentText(text), format);
     setTextCursor(c);
@@ -183,9 +183,36 @@ int RichEdit::findText(const QString &what, int from, int to, bool wholeWord, bo
     return -1;
 }
 
+QTextCharFormat RichEdit::insertionFormat(const QTextCursor &cursor) const
+{
+    const QTextCharFormat format = cursor.charFormat();
+    if (cursor.hasSelection() || !m_soft.anySplit())
+        return format;
+    // A format chosen for typing stays.
+    const int at = cursor.position();
+    QTextCursor plain(document());
+    plain.setPosition(at);
+    if (format != plain.charFormat())
+        return format;
+    // As the control reads a page without pieces: the character after the
+    // caret at the start of a line that has one, else the one before; a
+    // display-only break reads as the blank it stands for.
+    const int line = m_soft.lineFromPosition(at);
+    const bool lineStart = at == m_soft.lineStart(line);
+    const int from = lineStart && at < m_soft.lineEnd(at) ? at : at - 1;
+    if (from < 0)
+        return format;
+    const QTextBlock after = document()->findBlock(from + 1);
+    if (after.position() == from + 1)
+        return after.charFormat(); // the break at from
+    QTextCursor character(document());
+    character.setPosition(from + 1);
+    return character.charFormat();
+}
+
 CharAttributes RichEdit::selectionAttributes() const
 {
-    const QTextCharFormat f = textCursor().charFormat();
+    const QTextCharFormat f = insertionFormat(textCursor());
     CharAttributes a;
     a.color = f.foreground().style() == Qt::NoBrush ? m_default.color : f.foreground().color();
     a.bold = f.fontWeight() >= QFont::Bold;
@@ -347,11 +374,19 @@ void RichEdit::keyPressEvent(QKeyEvent *event)
         QTextCursor c = textCursor();
         QTextBlockFormat format = c.blockFormat();
         format.clearProperty(SoftBreaks::markProperty);
-        c.insertBlock(format, c.charFormat());
+        c.insertBlock(format, insertionFormat(c));
         setTextCursor(c);
         ensureCursorVisible();
         event->accept();
     } else if (!moveToLineEdge(event)) {
+        QTextCursor c = textCursor();
+        if (!event->text().isEmpty() && m_soft.anySplit()) {
+            const QTextCharFormat format = insertionFormat(c);
+            if (format != c.charFormat()) {
+                c.setCharFormat(format);
+                setTextCursor(c);
+            }
+        }
         QPlainTextEdit::keyPressEvent(event);
     }
     // Typing and deleting across display-only breaks make blocks grow.

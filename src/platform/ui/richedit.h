@@ -98,6 +98,8 @@ public:
     /// Splits lines that grew too long in the text from..to, as part of the
     /// last edit (so one undo takes back both). Not while edits can be redone.
     void splitLongLines(int from, int to);
+    /// The format text typed at cursor gets, as on the page.
+    QTextCharFormat insertionFormat(const QTextCursor &cursor) const;
     /// Prints the page as its text reads, display-only breaks as blanks.
     void print(QPagedPaintDevice *printer) const;
     /// The text as it is saved: every character, CR LF line breaks.
