@@ -8,6 +8,7 @@
 #include "mainwindow.h"
 #include "recoveryjournal.h"
 #include "scriptedinteraction.h"
+#include "filebytes.h"
 #include "testsandbox.h"
 #include "thtmlrichedit.h"
 #include "trecoverydialog.h"
@@ -25,18 +26,8 @@ using namespace lumaro;
 
 namespace {
 
-QByteArray readBytes(const QString &name)
-{
-    QFile f(name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &name, const QByteArray &bytes)
-{
-    QFile f(name);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
+using test::readBytes;
+using test::writeBytes;
 
 /// The copies in the recovery folder written by one process.
 QStringList copiesOf(qint64 pid)

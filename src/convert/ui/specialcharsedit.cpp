@@ -59,9 +59,9 @@ int applyPlan(thtmlrichedit &editor, const SpecialChars::Plan &plan, bool joinPr
 
 QString documentText(const thtmlrichedit &editor)
 {
-    // The raw text has one position per character and one per line break,
-    // as the document counts them.
-    return editor.document()->toRawText();
+    // One position per character and one per line break, as the document
+    // counts them.
+    return editor.textRange(0, editor.textLength());
 }
 
 } // namespace

@@ -40,15 +40,6 @@ public:
     BusyCursor &operator=(const BusyCursor &) = delete;
 };
 
-/// The document's text with "\n" for its block breaks; positions are the
-/// document's own.
-QString pageTextOf(const QTextDocument *document)
-{
-    QString raw = document->toRawText();
-    raw.replace(QChar::ParagraphSeparator, u'\n');
-    return raw;
-}
-
 bool isNavigationKey(int key)
 {
     switch (key) {
@@ -156,7 +147,7 @@ void thtmlrichedit::applyColorDocument(const ColorDocument &document, const Colo
     const ColorFormats formats(settings);
     QTextDocument *doc = this->document();
     doc->setUndoRedoEnabled(false);
-    setPlainText(document.text);
+    setPageText(document.text);
     QTextCursor cursor(doc);
     cursor.beginEditBlock();
     if (document.text.isEmpty()) {
@@ -206,7 +197,7 @@ void thtmlrichedit::color()
     if (!settings.usecolor)
         return;
     BusyCursor busy;
-    const QString text = pageTextOf(document());
+    const QString text = pageText();
     const bool modified = isModified();
     markRanges(TagRanges::wholePage(text), text, 0, settings, false);
     // Colours are display only: recolouring does not count as a change.
@@ -245,13 +236,14 @@ void thtmlrichedit::markonfly(QChar Key)
         const int firstLine = line > 0 ? line - 1 : line;
         int FromPos = lineIndex(firstLine);
         int ToPos = caret;
-        markonflygr(linesWindow(firstLine, line), FromPos, ToPos);
+        const int lineStart = lineIndex(line);
+        markonflygr(scanWindow(FromPos, caret + 1, lineStart + lineLength(lineStart), false), FromPos, ToPos);
     } else {
         const int toLine = line < lastLine ? line + 1 : line;
         const int toStart = lineIndex(toLine);
         int ToPos = toStart + lineLength(toStart);
         int FromPos = caret;
-        markonflyle(linesWindow(line, toLine), FromPos, ToPos);
+        markonflyle(scanWindow(caret, ToPos, ToPos, true), FromPos, ToPos);
     }
     QTextCursor fresh(document());
     fresh.setPosition(keep.anchor());
@@ -278,10 +270,7 @@ void thtmlrichedit::markertext(int FromPos, int ToPos)
     if (to <= from)
         return;
     const ColorSettings settings = ColorSettings::read();
-    QTextCursor range(document());
-    range.setPosition(from);
-    range.setPosition(to, QTextCursor::KeepAnchor);
-    const QString text = range.selectedText();
+    const QString text = textRange(from, to);
     // Joined to the edit that typed the tag, so one undo takes back both.
     markRanges({TagRange{from, to}}, text, from, settings, true);
 }
@@ -326,7 +315,7 @@ void thtmlrichedit::replaceSelection(const QString &text)
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
     // The inserted text starts uncoloured; then its tags are coloured.
-    cursor.insertText(inserted, defaultCharFormat());
+    insertPageText(cursor, inserted, defaultCharFormat());
     const int end = cursor.position();
     const int start = end - int(inserted.size());
 
@@ -336,12 +325,8 @@ void thtmlrichedit::replaceSelection(const QString &text)
     const qsizetype lastOpen = inserted.lastIndexOf(u'<');
     if (lastOpen >= 0 && inserted.indexOf(u'>', lastOpen) < 0) {
         const QTextCursor close = document()->find(QStringLiteral(">"), end);
-        if (!close.isNull()) {
-            QTextCursor tail(document());
-            tail.setPosition(end);
-            tail.setPosition(close.selectionEnd(), QTextCursor::KeepAnchor);
-            scan += tail.selectedText().replace(QChar::ParagraphSeparator, u'\n');
-        }
+        if (!close.isNull())
+            scan += textRange(end, close.selectionEnd()).replace(QChar::ParagraphSeparator, u'\n');
     }
     markRanges(TagRanges::inserted(scan, start, end), scan, start, settings, false);
     cursor.endEditBlock();
@@ -383,7 +368,7 @@ int thtmlrichedit::replace(bool WholeWord, bool MatchCase, bool AllOpenFiles, bo
         return replaceInProject(find, replacement, WholeWord, MatchCase, ProjectList);
 
     const int from = EntireScope ? 0 : selStart();
-    const QString text = pageTextOf(document());
+    const QString text = pageText();
     const QList<qsizetype> matches = TextReplacer::matches(text, from, find, replacement, WholeWord, MatchCase);
     if (matches.isEmpty()) {
         if (EntireScope)
@@ -398,7 +383,7 @@ int thtmlrichedit::replace(bool WholeWord, bool MatchCase, bool AllOpenFiles, bo
     for (const qsizetype m : matches) {
         cursor.setPosition(int(m + delta));
         cursor.setPosition(int(m + delta + find.size()), QTextCursor::KeepAnchor);
-        cursor.insertText(replacement, plain);
+        insertPageText(cursor, replacement, plain);
         delta += replacement.size() - find.size();
     }
     cursor.endEditBlock();
@@ -575,9 +560,9 @@ namespace {
 
 /// True when the caret stands just after a line break (the one the editor
 /// inserted for the Enter key being released).
-bool afterLineBreak(const QTextCursor &cursor)
+bool afterLineBreak(const RichEdit &editor, const QTextCursor &cursor)
 {
-    return cursor.position() > 0 && cursor.atBlockStart();
+    return editor.isLineStart(cursor.position());
 }
 
 } // namespace
@@ -585,7 +570,7 @@ bool afterLineBreak(const QTextCursor &cursor)
 void thtmlrichedit::brvedreturn()
 {
     QTextCursor cursor = textCursor();
-    if (cursor.hasSelection() || !afterLineBreak(cursor))
+    if (cursor.hasSelection() || !afterLineBreak(*this, cursor))
         return;
     setCaretPosition(cursor.position() - 1);
     replaceSelection(QStringLiteral("<BR>"));
@@ -595,7 +580,7 @@ void thtmlrichedit::brvedreturn()
 void thtmlrichedit::brudenreturn()
 {
     QTextCursor cursor = textCursor();
-    if (cursor.hasSelection() || !afterLineBreak(cursor))
+    if (cursor.hasSelection() || !afterLineBreak(*this, cursor))
         return;
     setSelection(cursor.position() - 1, 1);
     replaceSelection(QStringLiteral("<BR>"));
@@ -636,7 +621,7 @@ void thtmlrichedit::editpaste()
         font.pointSize = settings.readfontsize();
     scratch.setDefaultAttributes(font);
     scratch.clearAll();
-    scratch.insertPlainText(toDocumentText(text));
+    scratch.replaceSel(text);
     scratch.color();
     scratch.selectAll();
     scratch.copy();
@@ -644,8 +629,10 @@ void thtmlrichedit::editpaste()
     QTextCursor all(scratch.document());
     all.select(QTextCursor::Document);
     QTextCursor cursor = textCursor();
+    const int start = cursor.selectionStart();
     cursor.insertFragment(QTextDocumentFragment(all));
     setTextCursor(cursor);
+    splitLongLines(start, cursor.position());
     ensureCursorVisible();
     typingMarks().attrResetPending = true;
     setFocus();
@@ -657,7 +644,7 @@ void thtmlrichedit::insertColoured(const QString &text)
     const QString inserted = toDocumentText(text);
     QTextCursor cursor = textCursor();
     cursor.beginEditBlock();
-    cursor.insertText(inserted, defaultCharFormat());
+    insertPageText(cursor, inserted, defaultCharFormat());
     const int end = cursor.position();
     const int start = end - int(inserted.size());
     if (settings.usecolor) {
@@ -682,10 +669,8 @@ void thtmlrichedit::kancutogcopy()
 QPoint thtmlrichedit::cursorpos() const
 {
     const int position = selStart();
-    const QTextBlock block = document()->findBlock(position);
-    if (!block.isValid())
-        return QPoint(0, 0);
-    return QPoint(position - block.position(), block.blockNumber());
+    const int line = lineFromChar(position);
+    return QPoint(position - qMax(0, lineIndex(line)), line);
 }
 
 QString thtmlrichedit::skrivcursorpos() const
@@ -749,19 +734,22 @@ void thtmlrichedit::applySettings()
     setModified(modified);
 }
 
-TextWindow thtmlrichedit::linesWindow(int first, int last) const
+TextWindow thtmlrichedit::scanWindow(int from, int to, int limit, bool forward) const
 {
-    TextWindow window;
-    QTextBlock block = document()->findBlockByNumber(first);
-    if (!block.isValid())
-        return window;
-    window.offset = block.position();
-    for (int line = first; line <= last && block.isValid(); ++line, block = block.next()) {
-        if (line > first)
-            window.text += u'\n';
-        window.text += block.text();
+    // The typing scans stop at the first bracket they meet from the caret,
+    // so the window grows from the caret until it holds one or spans
+    // from..to: a long line is not copied for every key.
+    const int end = qMin(to, limit);
+    for (int span = 1024;; span *= 4) {
+        TextWindow window;
+        window.offset = forward ? from : qMax(from, end - span);
+        const int last = forward ? qMin(end, from + span) : end;
+        window.text = textRange(window.offset, last);
+        window.text.replace(QChar::ParagraphSeparator, u'\n');
+        const bool whole = forward ? last == end : window.offset == from;
+        if (whole || window.text.contains(u'<') || window.text.contains(u'>'))
+            return window;
     }
-    return window;
 }
 
 void thtmlrichedit::restoreCaret(int position)
@@ -798,7 +786,7 @@ void thtmlrichedit::keyPressEvent(QKeyEvent *event)
             // new line, never a soft line separator); the key release then
             // adds the line-break tag.
             QTextCursor cursor = textCursor();
-            cursor.insertBlock();
+            insertPageText(cursor, QStringLiteral("\n"), cursor.charFormat());
             setTextCursor(cursor);
             ensureCursorVisible();
             event->accept();

@@ -215,7 +215,9 @@ private:
     /// its tags as a recolour of that text alone would.
     void insertColoured(const QString &text);
     /// The page text of the lines first..last (line breaks as "\n").
-    TextWindow linesWindow(int first, int last) const;
+    /// The page text from..to (stopping at limit) that a typing scan from
+    /// the caret (at from when forward, else at to - 1) needs.
+    TextWindow scanWindow(int from, int to, int limit, bool forward) const;
     /// Puts the caret at position with no selection and the typing format of
     /// the text before it.
     void restoreCaret(int position);

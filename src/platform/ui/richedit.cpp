@@ -1,8 +1,16 @@
 #include "richedit.h"
 
+#include "linesplitter.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPrinter>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
+
+#include <memory>
 
 namespace lumaro {
 
@@ -40,6 +48,7 @@ QTextCharFormat RichEdit::toCharFormat(const CharAttributes &a)
 
 RichEdit::RichEdit(QWidget *parent)
     : QPlainTextEdit(parent)
+    , m_soft(document())
 {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     m_default.face = font().family();
@@ -91,18 +100,43 @@ void RichEdit::setSelection(int start, int length)
     setTextCursor(c);
 }
 
-QString RichEdit::selText() const { return withCrLf(textCursor().selectedText()); }
+QString RichEdit::selText() const
+{
+    const QTextCursor c = textCursor();
+    return withCrLf(textRange(c.selectionStart(), c.selectionEnd()));
+}
 
 void RichEdit::replaceSel(const QString &text)
 {
     QTextCursor c = textCursor();
-    c.insertText(toDocumentText(text));
+    QTextCharFormat format = insertionFormat(c);
+    format.clearProperty(QTextFormat::ObjectType);
+    insertPageText(c, toDocumentText(text), format);
     setTextCursor(c);
 }
 
 void RichEdit::selectAllText() { setSelection(0, textLength()); }
 
-QString RichEdit::text() const { return withCrLf(document()->toRawText()); }
+QString RichEdit::text() const
+{
+    if (!m_soft.anySplit())
+        return withCrLf(document()->toRawText());
+    QString page = m_soft.text();
+    page.replace(u'\n', QLatin1String("\r\n"));
+    page.replace(QChar::LineSeparator, QLatin1String("\r\n"));
+    return page;
+}
+
+QString RichEdit::pageText() const { return m_soft.text(); }
+
+QString RichEdit::textRange(int from, int to) const
+{
+    const int size = textLength();
+    const int start = qBound(0, from, size);
+    return m_soft.text(start, qBound(start, to, size));
+}
+
+bool RichEdit::isLineStart(int position) const { return m_soft.afterLineBreak(position); }
 
 int RichEdit::textLength() const { return qMax(0, document()->characterCount() - 1); }
 
@@ -112,30 +146,24 @@ void RichEdit::setModified(bool modified) { document()->setModified(modified); }
 
 int RichEdit::lineFromChar(int position) const
 {
-    const QTextBlock block = document()->findBlock(qBound(0, position, textLength()));
-    return block.isValid() ? block.blockNumber() : 0;
+    return m_soft.lineFromPosition(qBound(0, position, textLength()));
 }
 
-int RichEdit::lineIndex(int line) const
-{
-    const QTextBlock block = document()->findBlockByNumber(line);
-    return block.isValid() ? block.position() : -1;
-}
+int RichEdit::lineIndex(int line) const { return m_soft.lineStart(line); }
 
 int RichEdit::lineLength(int position) const
 {
-    const QTextBlock block = document()->findBlock(qBound(0, position, textLength()));
-    return block.isValid() ? block.length() - 1 : 0;
+    const int at = qBound(0, position, textLength());
+    return m_soft.lineEnd(at) - m_soft.lineStart(m_soft.lineFromPosition(at));
 }
 
-int RichEdit::lineCount() const { return document()->blockCount(); }
+int RichEdit::lineCount() const { return m_soft.lineCount(); }
 
 int RichEdit::findText(const QString &what, int from, int to, bool wholeWord, bool matchCase) const
 {
     if (what.isEmpty())
         return -1;
-    QString raw = document()->toRawText();
-    raw.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    const QString raw = m_soft.text();
     const int end = (to < 0 || to > raw.size()) ? int(raw.size()) : to;
     const Qt::CaseSensitivity cs = matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
     qsizetype pos = qMax(0, from);
@@ -155,9 +183,36 @@ int RichEdit::findText(const QString &what, int from, int to, bool wholeWord, bo
     return -1;
 }
 
+QTextCharFormat RichEdit::insertionFormat(const QTextCursor &cursor) const
+{
+    const QTextCharFormat format = cursor.charFormat();
+    if (cursor.hasSelection() || !m_soft.anySplit())
+        return format;
+    // A format chosen for typing stays.
+    const int at = cursor.position();
+    QTextCursor plain(document());
+    plain.setPosition(at);
+    if (format != plain.charFormat())
+        return format;
+    // As the control reads a page without pieces: the character after the
+    // caret at the start of a line that has one, else the one before; a
+    // display-only break reads as the blank it stands for.
+    const int line = m_soft.lineFromPosition(at);
+    const bool lineStart = at == m_soft.lineStart(line);
+    const int from = lineStart && at < m_soft.lineEnd(at) ? at : at - 1;
+    if (from < 0)
+        return format;
+    const QTextBlock after = document()->findBlock(from + 1);
+    if (after.position() == from + 1)
+        return after.charFormat(); // the break at from
+    QTextCursor character(document());
+    character.setPosition(from + 1);
+    return character.charFormat();
+}
+
 CharAttributes RichEdit::selectionAttributes() const
 {
-    const QTextCharFormat f = textCursor().charFormat();
+    const QTextCharFormat f = insertionFormat(textCursor());
     CharAttributes a;
     a.color = f.foreground().style() == Qt::NoBrush ? m_default.color : f.foreground().color();
     a.bold = f.fontWeight() >= QFont::Bold;
@@ -199,8 +254,145 @@ void RichEdit::setDefaultAttributes(const CharAttributes &attributes)
 
 void RichEdit::loadPlainText(const QString &text)
 {
-    setPlainText(toDocumentText(text));
+    setPageText(toDocumentText(text));
     setModified(false);
+}
+
+void RichEdit::setPageText(const QString &text)
+{
+    const QList<int> points = LineSplitter::splitPoints(text, splitSizes());
+    if (points.isEmpty()) {
+        setPlainText(text);
+        return;
+    }
+    QString split = text;
+    for (const int at : points)
+        split[at] = u'\n';
+    setPlainText(split);
+    m_soft.markBreaks(points);
+}
+
+void RichEdit::insertPageText(QTextCursor &cursor, const QString &text, const QTextCharFormat &format)
+{
+    m_soft.insertText(cursor, text, format, splitSizes());
+}
+
+void RichEdit::splitLongLines(int from, int to)
+{
+    // Joined to an edit that can be redone, the split would end the redo.
+    if (document()->availableRedoSteps() > 0)
+        return;
+    const bool modified = isModified();
+    const QTextCursor keep = textCursor();
+    if (!m_soft.splitLong(qBound(0, from, textLength()), qBound(0, to, textLength()), splitSizes()))
+        return;
+    QTextCursor fresh(document());
+    fresh.setPosition(keep.anchor());
+    fresh.setPosition(keep.position(), QTextCursor::KeepAnchor);
+    setTextCursor(fresh);
+    setModified(modified);
+}
+
+LineSplitter::Sizes RichEdit::splitSizes() const
+{
+    return lineWrapMode() == QPlainTextEdit::NoWrap ? LineSplitter::unwrapped : LineSplitter::wrapped;
+}
+
+void RichEdit::print(QPagedPaintDevice *printer) const
+{
+    if (!printer)
+        return;
+    if (!m_soft.anySplit()) {
+        QPlainTextEdit::print(printer);
+        return;
+    }
+    std::unique_ptr<QTextDocument> copy;
+    const auto *paper = dynamic_cast<const QPrinter *>(printer);
+    if (paper && paper->printRange() == QPrinter::Selection) {
+        if (!textCursor().hasSelection())
+            return;
+        copy = std::make_unique<QTextDocument>();
+        copy->setMetaInformation(QTextDocument::DocumentTitle, document()->metaInformation(QTextDocument::DocumentTitle));
+        copy->setPageSize(document()->pageSize());
+        copy->setDefaultFont(document()->defaultFont());
+        copy->setUseDesignMetrics(document()->useDesignMetrics());
+        QTextCursor(copy.get()).insertFragment(textCursor().selection());
+    } else {
+        copy.reset(document()->clone());
+    }
+    SoftBreaks::joinAll(*copy);
+    copy->print(printer);
+}
+
+QMimeData *RichEdit::createMimeDataFromSelection() const
+{
+    const QTextCursor selection = textCursor();
+    if (m_soft.softPositions(selection.selectionStart(), selection.selectionEnd()).isEmpty())
+        return QPlainTextEdit::createMimeDataFromSelection();
+    // The copy leaves with its blanks, as the page holds them.
+    QTextDocument copy;
+    copy.setDefaultFont(document()->defaultFont());
+    QTextCursor(&copy).insertFragment(selection.selection());
+    SoftBreaks::joinAll(copy);
+    const QTextDocumentFragment joined(&copy);
+    auto *data = new QMimeData;
+    data->setText(joined.toPlainText());
+    data->setHtml(joined.toHtml());
+    return data;
+}
+
+bool RichEdit::moveToLineEdge(QKeyEvent *event)
+{
+    if (lineWrapMode() != QPlainTextEdit::NoWrap || !m_soft.anySplit())
+        return false;
+    bool end = false;
+    bool select = false;
+    if (event->matches(QKeySequence::MoveToEndOfLine))
+        end = true;
+    else if (event->matches(QKeySequence::SelectEndOfLine))
+        end = select = true;
+    else if (event->matches(QKeySequence::SelectStartOfLine))
+        select = true;
+    else if (!event->matches(QKeySequence::MoveToStartOfLine))
+        return false;
+    QTextCursor c = textCursor();
+    const int at = c.position();
+    const int target = end ? m_soft.lineEnd(at) : m_soft.lineStart(m_soft.lineFromPosition(at));
+    c.setPosition(target, select ? QTextCursor::KeepAnchor : QTextCursor::MoveAnchor);
+    setTextCursor(c);
+    ensureCursorVisible();
+    event->accept();
+    return true;
+}
+
+void RichEdit::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !isReadOnly() && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        // The new line starts with a clean block format: the control would
+        // copy the mark of a display-only break into it.
+        QTextCursor c = textCursor();
+        QTextBlockFormat format = c.blockFormat();
+        format.clearProperty(SoftBreaks::markProperty);
+        c.insertBlock(format, insertionFormat(c));
+        setTextCursor(c);
+        ensureCursorVisible();
+        event->accept();
+    } else if (!moveToLineEdge(event)) {
+        QTextCursor c = textCursor();
+        if (!event->text().isEmpty() && m_soft.anySplit()) {
+            const QTextCharFormat format = insertionFormat(c);
+            if (format != c.charFormat()) {
+                c.setCharFormat(format);
+                setTextCursor(c);
+            }
+        }
+        QPlainTextEdit::keyPressEvent(event);
+    }
+    // Typing and deleting across display-only breaks make blocks grow.
+    const QTextBlock block = textCursor().block();
+    if (block.length() - 1 > splitSizes().longest)
+        splitLongLines(block.position(), block.position() + block.length() - 1);
 }
 
 void RichEdit::clearAll()

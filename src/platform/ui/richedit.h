@@ -5,6 +5,8 @@
 #include <QString>
 #include <QTextCharFormat>
 
+#include "softbreaks.h"
+
 namespace lumaro {
 
 /// Character attributes as the page editors expose them: the colour and
@@ -25,6 +27,11 @@ struct CharAttributes {
 /// length) are the document's own, where a line break is one position. Text
 /// read from the control comes with CR LF line breaks; text given to it may
 /// hold CR LF, LF or CR, each becoming one line break.
+///
+/// A very long line is held as several blocks joined by display-only breaks
+/// (SoftBreaks), each standing in for one blank; every answer here is the
+/// page's own, as if the line were one block. Text put into the document
+/// goes through setPageText() and insertPageText() so the breaks stay right.
 class RichEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
@@ -46,6 +53,13 @@ public:
 
     /// The whole text with CR LF line breaks.
     QString text() const;
+    /// The whole text with "\n" line breaks; positions are those of the page.
+    QString pageText() const;
+    /// The text from..to as QTextCursor::selectedText() gives it (line
+    /// breaks as U+2029), display-only breaks read as their blanks.
+    QString textRange(int from, int to) const;
+    /// True when position is just after a line break.
+    bool isLineStart(int position) const;
     /// Number of positions in the document (a line break counts one).
     int textLength() const;
 
@@ -76,6 +90,18 @@ public:
 
     /// Replaces the whole text with unformatted text (the default attributes).
     void loadPlainText(const QString &text);
+    /// Replaces the whole text ("\n" line breaks), like setPlainText().
+    void setPageText(const QString &text);
+    /// Inserts text ("\n" line breaks) at cursor with format, like
+    /// QTextCursor::insertText().
+    void insertPageText(QTextCursor &cursor, const QString &text, const QTextCharFormat &format);
+    /// Splits lines that grew too long in the text from..to, as part of the
+    /// last edit (so one undo takes back both). Not while edits can be redone.
+    void splitLongLines(int from, int to);
+    /// The format text typed at cursor gets, as on the page.
+    QTextCharFormat insertionFormat(const QTextCursor &cursor) const;
+    /// Prints the page as its text reads, display-only breaks as blanks.
+    void print(QPagedPaintDevice *printer) const;
     /// The text as it is saved: every character, CR LF line breaks.
     QString plainTextForSave() const { return text(); }
 
@@ -88,8 +114,18 @@ public:
     /// Converts text with CR LF, LF or CR breaks into the document's form.
     static QString toDocumentText(const QString &text);
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    QMimeData *createMimeDataFromSelection() const override;
+
 private:
+    /// How long lines are cut, by the word wrap in force.
+    LineSplitter::Sizes splitSizes() const;
+    /// Home and End without word wrap go to the ends of the page's line.
+    bool moveToLineEdge(QKeyEvent *event);
+
     CharAttributes m_default;
+    SoftBreaks m_soft;
 };
 
 } // namespace lumaro

@@ -5,6 +5,7 @@
 #include "mainwindow.h"
 #include "pagemanager.h"
 #include "scriptedinteraction.h"
+#include "softbreaks.h"
 #include "testsandbox.h"
 #include "textfile.h"
 #include "thtmlrichedit.h"
@@ -16,6 +17,8 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
+#include <QTextBlock>
 #include <gtest/gtest.h>
 
 using namespace lumaro;
@@ -56,6 +59,16 @@ QByteArray generatedPage(int i)
     return page;
 }
 
+/// A page that is one line of 12,000 characters, longer than the editor
+/// holds in one piece with word wrap on or off.
+QByteArray oneLongLine()
+{
+    QByteArray line = "\xEF\xBB\xBF";
+    for (int i = 0; line.size() < 12000; ++i)
+        line += "<A HREF=\"p" + QByteArray::number(i) + ".html\">caf\xC3\xA9 " + QByteArray::number(i) + "</A> ";
+    return line + "\r\n";
+}
+
 /// A file as read, and the bytes an unchanged save writes: the same, except
 /// that LF and CR line ends become CR LF.
 struct ExactCase {
@@ -78,6 +91,7 @@ const ExactCase kCases[] = {
     {"OnlyTheMark", "\xEF\xBB\xBF", "\xEF\xBB\xBF"},
     {"TwoMarks", "\xEF\xBB\xBF\xEF\xBB\xBFx\r\n", "\xEF\xBB\xBF\xEF\xBB\xBFx\r\n"},
     {"MarkBeforeWindows1252", "\xEF\xBB\xBF\xe9\r\n", "\xEF\xBB\xBF\xe9\r\n"},
+    {"OneLongLine", oneLongLine(), oneLongLine()},
 };
 
 class FileExactTest : public ::testing::TestWithParam<ExactCase> {
@@ -183,6 +197,34 @@ TEST_F(FileExactWindowTest, ANewPageKeepsTheTemplatesFinalLineBreak)
     m_ui.saveAnswers << target;
     w.command(QStringLiteral("FileSave"))->trigger();
     EXPECT_EQ(readAll(target), "\xEF\xBB\xBF<HTML>\r\n<BODY>\r\n</BODY>\r\n</HTML>\r\n");
+}
+
+TEST_F(FileExactWindowTest, KeysOnALongLineAreSavedAsTyped)
+{
+    const QString path = m_dir + QStringLiteral("/long.htm");
+    const QByteArray page = oneLongLine();
+    writeAll(path, page);
+    TMainwindow w({path});
+    w.FormShow();
+    ASSERT_EQ(w.pageCount(), 1);
+    thtmlrichedit *editor = w.editor(0);
+    ASSERT_GT(editor->document()->blockCount(), editor->lineCount()) << "the line is not split";
+    // Every display-only break, typed at on both of its sides.
+    QByteArray expected = page;
+    const QString text = editor->pageText();
+    for (int at = int(text.size()) - 1; at > 0; --at) {
+        const QTextBlock block = editor->document()->findBlock(at + 1);
+        if (block.position() != at + 1 || !SoftBreaks::isSoft(block))
+            continue;
+        for (const int side : {1, 0}) {
+            editor->setCaretPosition(at + side);
+            QTest::keyClick(editor, Qt::Key_Z);
+            // Bytes: the mark, then each character before the position once.
+            expected.insert(3 + text.left(at + side).toUtf8().size(), 'z');
+        }
+    }
+    w.command(QStringLiteral("FileSave"))->trigger();
+    EXPECT_EQ(readAll(path), expected);
 }
 
 // Every text file of the tests and of the shipped data, and a few generated

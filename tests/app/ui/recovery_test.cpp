@@ -8,6 +8,7 @@
 #include "recoverycontroller.h"
 #include "recoveryjournal.h"
 #include "scriptedinteraction.h"
+#include "filebytes.h"
 #include "testsandbox.h"
 #include "thtmlrichedit.h"
 #include "trecoverydialog.h"
@@ -24,18 +25,8 @@ using lumaro::test::WhenModal;
 
 namespace {
 
-QByteArray readBytes(const QString &name)
-{
-    QFile f(name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString &name, const QByteArray &bytes)
-{
-    QFile f(name);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
+using test::readBytes;
+using test::writeBytes;
 
 class RecoveryWindowTest : public ::testing::Test {
 protected:
