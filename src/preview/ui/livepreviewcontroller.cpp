@@ -158,7 +158,7 @@ void LivePreviewController::refresh()
     m_renderedEditor = editor;
     m_renderedChanges = m_changes;
     m_base = base;
-    m_panel->showPage(editor->document()->toPlainText(), m_base);
+    m_panel->showPage(editor->pageText(), m_base);
 }
 
 void LivePreviewController::placeCaret(const QString &tagName, int index)
@@ -166,7 +166,7 @@ void LivePreviewController::placeCaret(const QString &tagName, int index)
     thtmlrichedit *editor = m_host.activeEditor();
     if (!editor || editor != m_shownEditor)
         return;
-    const int position = ElementLocator::startTagPosition(editor->document()->toPlainText(), tagName, index);
+    const int position = ElementLocator::startTagPosition(editor->pageText(), tagName, index);
     if (position < 0) {
         m_host.showStatus(tr("The element <%1> was not found in the page's text.").arg(tagName));
         return;

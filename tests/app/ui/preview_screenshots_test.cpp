@@ -5,6 +5,7 @@
 #include "livepreviewcontroller.h"
 #include "mainwindow.h"
 #include "testsandbox.h"
+#include "tregini.h"
 
 #include <QAction>
 #include <QDir>
@@ -23,6 +24,7 @@ TEST(PreviewScreenshots, PanelBesideAPage)
     if (qEnvironmentVariableIsEmpty("LUMARO_SCREENSHOT_DIR"))
         GTEST_SKIP() << "set LUMARO_SCREENSHOT_DIR to render the panel";
     test::TestSandbox::clearSettings();
+    tregini().writeusecolor(true);
     QTemporaryDir dir;
     QImage picture(120, 80, QImage::Format_RGB32);
     picture.fill(QColor(0x5d, 0xad, 0xe2));
