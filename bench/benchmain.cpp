@@ -50,6 +50,8 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // As in the program: the live preview's engine shares GL contexts.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     auto &all = lumaro::bench::sections();
     std::sort(all.begin(), all.end(), [](const auto &a, const auto &b) { return a.name < b.name; });

@@ -10,7 +10,8 @@ function(lumaro_add_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES} ${CMAKE_SOURCE_DIR}/tests/common/testmain.cpp)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} lumaro_testsupport GTest::gtest Qt6::Test)
-    target_compile_definitions(${name} PRIVATE LUMARO_TEST_SOURCE_DATA_DIR="${CMAKE_SOURCE_DIR}/data")
+    target_compile_definitions(${name} PRIVATE LUMARO_TEST_SOURCE_DATA_DIR="${CMAKE_SOURCE_DIR}/data"
+        LUMARO_TEST_MODULE_DIR="${CMAKE_BINARY_DIR}/src/app")
     set(sandbox "${CMAKE_BINARY_DIR}/test-sandbox/${name}")
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST

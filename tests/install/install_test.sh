@@ -33,6 +33,7 @@ for f in bin/lumaro bin/lumaro-cli \
          share/icons/hicolor/256x256/apps/lumaro.png; do
     check "installed $f" test -s "$prefix/$f" -o -f "$prefix/$f"
 done
+check "installed the preview module" bash -c "find '$prefix' -name lumaro-preview-web.so | grep -q lib"
 check "spectags.dat is 5200 bytes" test "$(stat -c %s "$prefix/share/lumaro/spectags.dat" 2>/dev/null)" = 5200
 check "icon 256 px is 256x256" bash -c "file '$prefix/share/icons/hicolor/256x256/apps/lumaro.png' | grep -q '256 x 256'"
 

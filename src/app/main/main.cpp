@@ -7,6 +7,9 @@
 
 int main(int argc, char **argv)
 {
+    // The live preview's browser engine shares its GL contexts; it can only
+    // be told so before the application object exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("zelk"));
     QApplication::setApplicationName(QStringLiteral("lumaro"));

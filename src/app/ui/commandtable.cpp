@@ -50,6 +50,8 @@ QList<CommandInfo> buildCommands()
         menuItem("Checkpage1", "Check page", "Check the page's markup for mistakes"),
         {QStringLiteral("Outline1"), QStringLiteral("Page outline"), QStringLiteral("Show the structure of the page"),
          {}, {}, true},
+        {QStringLiteral("Livepreview1"), QStringLiteral("Live preview"),
+         QStringLiteral("Show the page rendered beside its text"), {}, {}, true},
         // Project.
         menuItem("Project1", "&Project", ""),
         menuItem("nytproject1", "New project", "Create a new project"),
@@ -98,6 +100,7 @@ QList<CommandInfo> buildCommands()
         glyphButton("SpeedButton114", "View document with selected browser", "208"),
         glyphButton("SpeedButtonCheck", "Check page", "checkpage"),
         glyphButton("SpeedButtonOutline", "Page outline", "outline", true),
+        glyphButton("SpeedButtonPreview", "Live preview", "livepreview", true),
 
         // Tool tab "Standard".
         glyphButton("SpeedButton1", "Body", "113"),
@@ -203,7 +206,7 @@ const QList<MenuEntry> &CommandTable::mainMenu()
                       sub("Options1", {cmd("Indstilliinger1"), cmd("ImportExport1"), cmd("projectindstillinger1")}),
                       sep(), cmd("FileSend"), sep(), cmd("FileExit")}),
         sub("Edit1", {cmd("Klip1"), cmd("Kopier1"), cmd("Stind1"), sep(), cmd("Search1"), cmd("Sgigen1"),
-                      cmd("sgogerstat1"), sep(), cmd("Checkpage1"), cmd("Outline1")}),
+                      cmd("sgogerstat1"), sep(), cmd("Checkpage1"), cmd("Outline1"), cmd("Livepreview1")}),
         sub("Project1", {cmd("nytproject1"), cmd("Openproject1"), cmd("gemproject1"), cmd("gemprojectsom1"), sep(),
                          cmd("visprojectmanager1")}),
         sub("Help1", {cmd("Indeks1"), cmd("About")}),
@@ -237,7 +240,8 @@ const QStringList &CommandTable::fixedRow2()
 const QStringList &CommandTable::toolsBar()
 {
     static const QStringList bar{"SpeedButton102", "SpeedButton103",   "SpeedButton108",
-                                 "SpeedButton114", "SpeedButtonCheck", "SpeedButtonOutline"};
+                                 "SpeedButton114", "SpeedButtonCheck", "SpeedButtonOutline",
+                                 "SpeedButtonPreview"};
     return bar;
 }
 

@@ -14,6 +14,7 @@
 #include "helpcommands.h"
 #include "helpservice.h"
 #include "interaction.h"
+#include "livepreviewcontroller.h"
 #include "mailcontroller.h"
 #include "pagemanager.h"
 #include "preferencescommand.h"
@@ -440,6 +441,7 @@ void TMainwindow::createControllers()
     auto *check = new CheckController(*this, this);
     m_controllers.append(check);
     m_controllers.append(new RecoveryController(*this, this));
+    m_controllers.append(new LivePreviewController(*this, this));
     // Queued: the page manager settles the active page after the tab signal.
     connect(m_edittab, &QTabBar::currentChanged, check, &CheckController::activePageChanged, Qt::QueuedConnection);
     setSpecialCharactersPanel([this](QWidget *parent) -> QWidget * { return new Tspeccharform(*this, parent); });

@@ -17,14 +17,6 @@ namespace lumaro {
 namespace {
 const char *const kCheckCommands[] = {"Checkpage1", "SpeedButtonCheck"};
 const char *const kOutlineCommands[] = {"Outline1", "SpeedButtonOutline"};
-
-/// The page text with one "\n" per line break, as positions count it.
-QString pageText(thtmlrichedit *editor)
-{
-    QString text = editor->text();
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return text;
-}
 } // namespace
 
 CheckController::CheckController(PageHost &host, QObject *parent)
@@ -199,7 +191,7 @@ void CheckController::selectInPage(int position, bool wholeTag)
         return;
     std::pair<int, int> range{position, 0};
     if (wholeTag)
-        range = PageChecker::problemRange(pageText(editor), position);
+        range = PageChecker::problemRange(editor->pageText(), position);
     editor->setSelection(range.first, range.second);
     editor->setFocus(Qt::OtherFocusReason);
 }

@@ -145,7 +145,7 @@ TEST_F(CommandSurfaceTest, MenusHoldTheirItemsInOrderWithTheSeparators)
     ASSERT_NE(options, nullptr);
     EXPECT_EQ(menuTexts(options), (QStringList{"&General", "RTF import / export", "Project preferences"}));
     EXPECT_EQ(menuTexts(bar.at(1)->menu()),
-              (QStringList{"&Cut", "C&opy", "&Paste", "-", "&Search", "Search A&gain", "Search and replace", "-", "Check page", "Page outline"}));
+              (QStringList{"&Cut", "C&opy", "&Paste", "-", "&Search", "Search A&gain", "Search and replace", "-", "Check page", "Page outline", "Live preview"}));
     EXPECT_EQ(menuTexts(bar.at(2)->menu()), (QStringList{"New project", "Open project", "Save project",
                                                          "Save project as", "-", "Project&manager"}));
     EXPECT_EQ(menuTexts(bar.at(3)->menu()), (QStringList{"&Index", "&About..."}));
@@ -211,9 +211,9 @@ TEST_F(CommandSurfaceTest, ToolsSpeedBarHoldsItsButtons)
     TMainwindow w;
     EXPECT_EQ(buttonNames(w.toolsSpeedBar()),
               (QStringList{"SpeedButton102", "SpeedButton103", "SpeedButton108", "SpeedButton114", "SpeedButtonCheck",
-                           "SpeedButtonOutline"}));
+                           "SpeedButtonOutline", "SpeedButtonPreview"}));
     const char *hints[] = {"RTF > HTML", "HTML > TXT",  "Publish", "View document with selected browser",
-                           "Check page", "Page outline"};
+                           "Check page", "Page outline", "Live preview"};
     int i = 0;
     for (const QString &name : CommandTable::toolsBar())
         EXPECT_EQ(w.toolsSpeedBar()->findChild<QToolButton *>(name)->toolTip(), hints[i++]);

@@ -1,0 +1,120 @@
+#include "fakepagehost.h"
+#include "livepreviewcontroller.h"
+#include "livepreviewpanel.h"
+#include "previewwait.h"
+#include "testsandbox.h"
+#include "thtmlrichedit.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace lumaro {
+namespace {
+
+using test::evaluate;
+using test::evaluateUntil;
+using test::waitForLoad;
+
+class LivePreviewTest : public ::testing::Test {
+protected:
+    void SetUp() override { test::TestSandbox::clearSettings(); }
+
+    /// Shows the preview of the host's active page and waits for it.
+    LivePreviewPanel *show(LivePreviewController &controller)
+    {
+        m_host.hostWindow()->resize(900, 700);
+        m_host.hostWindow()->show();
+        controller.setPreviewVisible(true);
+        LivePreviewPanel *panel = controller.panel();
+        EXPECT_NE(panel, nullptr);
+        if (panel)
+            panel->setGeometry(0, 0, 500, 400); // not docked in the stand-in window
+        if (panel && !panel->surface())
+            ADD_FAILURE() << "the preview module did not load";
+        EXPECT_TRUE(waitForLoad(panel, 0));
+        return panel;
+    }
+
+    test::FakePageHost m_host;
+};
+
+TEST_F(LivePreviewTest, RelativePictureLoadsFromThePagesDirectory)
+{
+    QTemporaryDir dir;
+    QImage picture(37, 11, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(dir.filePath(QStringLiteral("pic.png"))));
+    m_host.addPage(QStringLiteral("<p>see<img id=\"p\" src=\"pic.png\"></p>"), dir.filePath(QStringLiteral("page.html")),
+                   true);
+    LivePreviewController controller(m_host);
+    LivePreviewPanel *panel = show(controller);
+    ASSERT_TRUE(panel && panel->surface());
+    EXPECT_EQ(evaluateUntil(panel, QStringLiteral("document.getElementById('p').naturalWidth"), 37).toInt(), 37);
+}
+
+TEST_F(LivePreviewTest, TypedTextIsShownAfterTheDelayAndScrollIsKept)
+{
+    QString text = QStringLiteral("<p>start</p>");
+    for (int i = 0; i < 200; ++i)
+        text += QStringLiteral("<p>line %1</p>").arg(i);
+    m_host.addPage(text);
+    LivePreviewController controller(m_host);
+    LivePreviewPanel *panel = show(controller);
+    ASSERT_TRUE(panel && panel->surface());
+    evaluate(panel, QStringLiteral("window.scrollTo(0, 400)"));
+    test::waitUntil([&] { return evaluate(panel, QStringLiteral("window.scrollY")).toInt() == 400; }, 5000);
+
+    thtmlrichedit *editor = m_host.editor(0);
+    editor->setCaretPosition(3);
+    const int loads = panel->loadCount();
+    QTest::keyClicks(editor, QStringLiteral("typed "));
+    // Nothing is rendered while the keys come.
+    EXPECT_EQ(panel->loadCount(), loads);
+    ASSERT_TRUE(waitForLoad(panel, loads));
+    EXPECT_TRUE(evaluateUntil(panel, QStringLiteral("document.body.innerText.indexOf('typed start') >= 0"), true)
+                    .toBool());
+    EXPECT_EQ(evaluateUntil(panel, QStringLiteral("window.scrollY"), 400).toInt(), 400);
+}
+
+struct ClickCase {
+    const char *name;
+    const char *selector; ///< the element double-clicked
+    int expected;         ///< caret position: its start tag
+};
+
+class LivePreviewClickTest : public LivePreviewTest, public ::testing::WithParamInterface<ClickCase> {};
+
+// The page's positions: <table> 55, first <td> 66, second <td> 78, <b> 82,
+// <i> 85, the second <b> 126; the <b> inside the script and the comment are not elements.
+const char kNested[] = "<html><body><script>var s='<b>';</script><!-- <td> -->"
+                       "\n<table><tr><td>one</td><td><b><i>two</i></b></td></tr></table>"
+                       "<p>after <b>bold</b></p></body></html>";
+
+TEST_P(LivePreviewClickTest, DoubleClickPlacesTheCaretAtTheStartTag)
+{
+    const ClickCase &c = GetParam();
+    m_host.addPage(QString::fromLatin1(kNested));
+    LivePreviewController controller(m_host);
+    LivePreviewPanel *panel = show(controller);
+    ASSERT_TRUE(panel && panel->surface());
+    thtmlrichedit *editor = m_host.editor(0);
+    editor->setCaretPosition(0);
+    evaluate(panel, QStringLiteral("document.querySelector('%1').dispatchEvent("
+                                   "new MouseEvent('dblclick', {bubbles: true}))")
+                        .arg(QString::fromLatin1(c.selector)));
+    EXPECT_TRUE(test::waitUntil([&] { return editor->caretPosition() == c.expected; }, test::kEngineTimeoutMs))
+        << editor->caretPosition();
+    EXPECT_EQ(editor->text(), QString::fromLatin1(kNested).replace(QStringLiteral("\n"), QStringLiteral("\r\n")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, LivePreviewClickTest,
+                         ::testing::Values(ClickCase{"Table", "table", 55}, ClickCase{"FirstCell", "td", 66},
+                                           ClickCase{"SecondCell", "td + td", 78}, ClickCase{"Bold", "td b", 82},
+                                           ClickCase{"Italic", "i", 85}, ClickCase{"SecondBold", "p b", 126},
+                                           ClickCase{"RowGroupIsItsTable", "tbody", 55}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace lumaro
