@@ -54,6 +54,22 @@ TEST_F(LivePreviewTest, RelativePictureLoadsFromThePagesDirectory)
     EXPECT_EQ(evaluateUntil(panel, QStringLiteral("document.getElementById('p').naturalWidth"), 37).toInt(), 37);
 }
 
+TEST_F(LivePreviewTest, LongLineHeldInPiecesRendersAsOneLine)
+{
+    // The editor holds a line this long in pieces with display-only breaks;
+    // inside PRE a break would show, so the preview must get the blanks.
+    QString words;
+    while (words.size() < 9000)
+        words += QStringLiteral("word ");
+    m_host.addPage(QStringLiteral("<pre id=\"t\">") + words + QStringLiteral("</pre>"));
+    ASSERT_GT(m_host.editor(0)->document()->blockCount(), 1) << "the line was not split; the case tests nothing";
+    LivePreviewController controller(m_host);
+    LivePreviewPanel *panel = show(controller);
+    ASSERT_TRUE(panel && panel->surface());
+    EXPECT_EQ(evaluate(panel, QStringLiteral("document.getElementById('t').textContent.length")).toInt(), words.size());
+    EXPECT_FALSE(evaluate(panel, QStringLiteral("document.getElementById('t').textContent.includes('\\n')")).toBool());
+}
+
 TEST_F(LivePreviewTest, TypedTextIsShownAfterTheDelayAndScrollIsKept)
 {
     QString text = QStringLiteral("<p>start</p>");
