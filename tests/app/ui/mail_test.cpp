@@ -121,8 +121,9 @@ TEST(DesktopMailTest, AComposerThatReportsFailureGivesTheErrorMessage)
     MailController mail{host};
     host.addPage(QStringLiteral("the page"));
     mail.FileSend();
-    QTest::qWaitFor([&] { return !ui.messages.isEmpty(); }, 10000);
+    const bool answered = QTest::qWaitFor([&] { return !ui.messages.isEmpty(); }, 10000);
     qputenv("PATH", path);
+    ASSERT_TRUE(answered) << "the failing composer was never reported";
     ASSERT_EQ(ui.messages.size(), 1);
     EXPECT_EQ(ui.messages[0].text, QStringLiteral("Error sending mail"));
     QFile body(bin + QStringLiteral("/body.txt"));
