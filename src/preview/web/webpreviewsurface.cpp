@@ -1,6 +1,8 @@
 #include "webpreviewsurface.h"
 #include "elementreport.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QRandomGenerator>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
@@ -35,15 +37,35 @@ QString newToken()
     return QStringLiteral("lumaro-element-%1").arg(QRandomGenerator::global()->generate64(), 16, 16, QChar(u'0'));
 }
 
-/// Room the data address leaves for the page after its header.
-constexpr qsizetype kMaxDataBytes = 2 * 1024 * 1024 - 64;
+/// Room a data address leaves for the page after its header.
+constexpr qsizetype kMaxAddressChars = 2 * 1024 * 1024 - 64;
 
-QString tooLargeNote(qsizetype bytes)
+/// Whether the engine can take text as a data address: it percent-encodes
+/// the UTF-8 bytes (every byte but letters, digits and "-._~" takes three
+/// characters) and refuses an address over 2 MB.
+bool fitsDataAddress(const QString &text)
 {
-    return QStringLiteral("<p style=\"font-family: sans-serif; color: #555; margin: 2em\">"
-                          "This page (%1 MB) is too large for the live preview. Save it and use "
-                          "<b>View document</b> to see it in a browser.</p>")
-        .arg(double(bytes) / (1024 * 1024), 0, 'f', 1);
+    // A character is at most three bytes, a byte at most three characters.
+    if (text.size() * 9 <= kMaxAddressChars)
+        return true;
+    const QByteArray bytes = text.toUtf8();
+    qsizetype chars = 0;
+    for (const char c : bytes) {
+        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-'
+            || c == '.' || c == '_' || c == '~';
+        chars += plain ? 1 : 3;
+        if (chars > kMaxAddressChars)
+            return false;
+    }
+    return true;
+}
+
+/// A script that replaces the document's content with text, parsed as a
+/// page load parses it.
+QString writeScript(const QString &text)
+{
+    const QByteArray literal = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return QStringLiteral("document.open(); document.write(%1[0]); document.close();").arg(QString::fromUtf8(literal));
 }
 
 } // namespace
@@ -68,7 +90,9 @@ WebPreviewSurface::WebPreviewSurface(QWidget *parent)
 
 WebPreviewSurface::~WebPreviewSurface()
 {
-    // The page must go before the profile it was made with.
+    // The page must go before the profile it was made with. It answers its
+    // scripts still waiting as it goes, which must not reach this view.
+    m_closing = true;
     delete page();
 }
 
@@ -79,17 +103,39 @@ void WebPreviewSurface::showPage(const QString &text, const QUrl &base)
     if (!m_loading && m_shown)
         m_scroll = page()->scrollPosition();
     m_loading = true;
+    m_pendingText.clear();
     // The engine takes text through a data address, which it refuses above
-    // 2 MB; a page that large gets a clear note instead of an empty panel.
-    const QByteArray bytes = text.toUtf8();
-    if ((bytes.size() + 2) / 3 * 4 > kMaxDataBytes) {
-        setHtml(tooLargeNote(bytes.size()));
+    // 2 MB. A page too large for one is written into an empty page loaded with the same
+    // base, so relative addresses still resolve against the page's folder.
+    if (!fitsDataAddress(text)) {
+        m_pendingText = text;
+        // Empty text would load "about:blank" without the base.
+        setHtml(QStringLiteral("<html></html>"), base);
         return;
     }
     setHtml(text, base);
 }
 
 void WebPreviewSurface::finished(bool ok)
+{
+    if (!m_pendingText.isEmpty()) {
+        // A load given up for a newer one: that one's end comes next.
+        if (!ok)
+            return;
+        // Opening the document drops its listeners: the double-click report
+        // is set up again after the text is written.
+        const QString script = writeScript(m_pendingText) + ElementReport::handlerScript(m_token);
+        m_pendingText.clear();
+        page()->runJavaScript(script, [this](const QVariant &) {
+            if (!m_closing)
+                rendered(true);
+        });
+        return;
+    }
+    rendered(ok);
+}
+
+void WebPreviewSurface::rendered(bool ok)
 {
     m_loading = false;
     m_shown = true;

@@ -25,13 +25,16 @@ public:
 
 private:
     void finished(bool ok);
+    void rendered(bool ok);
     void consoleLine(const QString &message);
 
     QWebEngineProfile *m_profile;
     QString m_token;
+    QString m_pendingText; // a page too large for a data address, written once its empty page loaded
     QPointF m_scroll;
     bool m_loading = false;
     bool m_shown = false;
+    bool m_closing = false;
 };
 
 } // namespace lumaro

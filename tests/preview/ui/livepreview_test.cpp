@@ -70,6 +70,31 @@ TEST_F(LivePreviewTest, LongLineHeldInPiecesRendersAsOneLine)
     EXPECT_FALSE(evaluate(panel, QStringLiteral("document.getElementById('t').textContent.includes('\\n')")).toBool());
 }
 
+TEST_F(LivePreviewTest, PageTooLargeForADataAddressIsStillShownWithItsBase)
+{
+    // Over 2 MB the text cannot travel as a data address; the picture at
+    // its end must still load from the page's folder and report clicks.
+    QTemporaryDir dir;
+    QImage picture(23, 9, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    ASSERT_TRUE(picture.save(dir.filePath(QStringLiteral("end.png"))));
+    QString text = QStringLiteral("<p>caf\u00E9</p>\n");
+    while (text.size() < 1'000'000) // 1.1 MB as UTF-8, 2.3 MB percent-encoded
+        text += QStringLiteral("<p>caf\u00E9 \u00FCber na\u00EFve</p>\n");
+    const int imagePosition = text.size();
+    text += QStringLiteral("<img id=\"end\" src=\"end.png\">");
+    m_host.addPage(text, dir.filePath(QStringLiteral("big.html")), true);
+    LivePreviewController controller(m_host);
+    LivePreviewPanel *panel = show(controller);
+    ASSERT_TRUE(panel && panel->surface());
+    EXPECT_EQ(evaluateUntil(panel, QStringLiteral("document.getElementById('end').naturalWidth"), 23).toInt(), 23);
+    EXPECT_EQ(evaluate(panel, QStringLiteral("document.body.firstChild.textContent")).toString(), u"caf\u00E9");
+    thtmlrichedit *editor = m_host.editor(0);
+    editor->setCaretPosition(0);
+    evaluate(panel, QStringLiteral("document.getElementById('end').dispatchEvent(new MouseEvent('dblclick', {bubbles: true}))"));
+    EXPECT_TRUE(test::waitUntil([&] { return editor->caretPosition() == imagePosition; })) << editor->caretPosition();
+}
+
 TEST_F(LivePreviewTest, TypedTextIsShownAfterTheDelayAndScrollIsKept)
 {
     QString text = QStringLiteral("<p>start</p>");
