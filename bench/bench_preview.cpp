@@ -2,6 +2,8 @@
 // showing the preview costs the page editor's key events.
 #include "bench.h"
 
+#include "eventwait.h"
+
 #include "livepreviewcontroller.h"
 #include "livepreviewpanel.h"
 #include "pagehost.h"
@@ -11,11 +13,9 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QKeyEvent>
 #include <QDockWidget>
 #include <QMainWindow>
-#include <QTimer>
 #include <unistd.h>
 
 #include <algorithm>
@@ -100,31 +100,11 @@ void prepareEngine()
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 }
 
-/// Runs the event loop until done() holds or timeoutMs passed. The engine's
-/// browser side runs on this loop, so waiting must not sleep between
-/// rounds (QTest::qWaitFor does, and each of a load's many hops then costs
-/// up to 10 ms).
-bool runUntil(const std::function<bool()> &done, int timeoutMs)
-{
-    if (done())
-        return true;
-    const QDeadlineTimer deadline(timeoutMs);
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done() || deadline.hasExpired())
-            loop.quit();
-    });
-    poll.start(1);
-    loop.exec();
-    return done();
-}
-
 /// Handles events for ms milliseconds.
 void pause(int ms)
 {
     const QDeadlineTimer deadline(ms);
-    runUntil([&] { return deadline.hasExpired(); }, ms);
+    test::waitUntil([&] { return deadline.hasExpired(); }, ms);
 }
 
 /// Median milliseconds of a key event in the middle of the page, over
@@ -151,7 +131,7 @@ double shownAfterLastKey(OnePageHost &host, LivePreviewPanel *panel)
         typeKey(host.m_editor, c);
     QElapsedTimer timer;
     timer.start();
-    if (!runUntil([&] { return panel->loadCount() > loads; }, 20000))
+    if (!test::waitUntil([&] { return panel->loadCount() > loads; }, 20000))
         return -1;
     return timer.nsecsElapsed() / 1e6;
 }
@@ -180,7 +160,7 @@ void measure(const QString &label, qsizetype chars, double targetMs, bool typing
                QStringLiteral("ms"));
         delete placeholder;
         controller.setPreviewVisible(true);
-        runUntil([&] { return controller.panel()->loadCount() > 0; }, 20000);
+        test::waitUntil([&] { return controller.panel()->loadCount() > 0; }, 20000);
         pause(2000); // the engine paints the first rendering after it reports the load
         const double with = medianKeyMs(host, 100);
         report(label + QStringLiteral(" key event, preview shown (median)"), with, QStringLiteral("ms"));
@@ -196,7 +176,7 @@ void measure(const QString &label, qsizetype chars, double targetMs, bool typing
         report(label + QStringLiteral(" preview module not loaded"), 0, QString());
         return;
     }
-    runUntil([&] { return panel->loadCount() > 0; }, 20000);
+    test::waitUntil([&] { return panel->loadCount() > 0; }, 20000);
     pause(LivePreviewController::kRefreshDelayMs * 2);
     std::vector<double> runs;
     for (int run = 0; run < 5; ++run) {

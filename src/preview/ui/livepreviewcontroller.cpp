@@ -142,9 +142,8 @@ void LivePreviewController::refresh()
     if (!previewShown() || !m_panel->surface())
         return;
     thtmlrichedit *editor = m_host.activeEditor();
-    m_shownEditor = editor;
     if (!editor) {
-        m_renderedEditor = nullptr;
+        m_shownEditor = nullptr;
         m_base = QUrl();
         m_panel->showPage(QString(), m_base);
         return;
@@ -153,10 +152,10 @@ void LivePreviewController::refresh()
     const QUrl base = PreviewBase::baseUrl(m_host.pageFileName(slot), m_host.pageHasFile(slot), projectRoot());
     // Showing the panel asks twice (the view being made, then the command);
     // a page already shown as it stands is not rendered again.
-    if (editor == m_renderedEditor && m_changes == m_renderedChanges && base == m_base)
+    if (editor == m_shownEditor && m_changes == m_shownChanges && base == m_base)
         return;
-    m_renderedEditor = editor;
-    m_renderedChanges = m_changes;
+    m_shownEditor = editor;
+    m_shownChanges = m_changes;
     m_base = base;
     m_panel->showPage(editor->pageText(), m_base);
 }

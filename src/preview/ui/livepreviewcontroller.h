@@ -48,11 +48,11 @@ private:
     PageHost &m_host;
     QPointer<LivePreviewPanel> m_panel;
     QTimer *m_timer;
-    thtmlrichedit *m_shownEditor = nullptr;
-    // What the view holds: skips a second rendering of an unchanged page.
-    QPointer<thtmlrichedit> m_renderedEditor;
+    // The page the view holds, and the changes it holds: an unchanged page
+    // is not rendered again.
+    QPointer<thtmlrichedit> m_shownEditor;
     quint64 m_changes = 0; // changes to any page's text so far
-    quint64 m_renderedChanges = ~quint64(0);
+    quint64 m_shownChanges = ~quint64(0);
     QUrl m_base;
 };
 

@@ -92,7 +92,7 @@ TEST_F(LivePreviewTest, PageTooLargeForADataAddressIsStillShownWithItsBase)
     thtmlrichedit *editor = m_host.editor(0);
     editor->setCaretPosition(0);
     evaluate(panel, QStringLiteral("document.getElementById('end').dispatchEvent(new MouseEvent('dblclick', {bubbles: true}))"));
-    EXPECT_TRUE(test::waitUntil([&] { return editor->caretPosition() == imagePosition; })) << editor->caretPosition();
+    EXPECT_TRUE(test::waitUntil([&] { return editor->caretPosition() == imagePosition; }, test::kEngineTimeoutMs)) << editor->caretPosition();
 }
 
 TEST_F(LivePreviewTest, TypedTextIsShownAfterTheDelayAndScrollIsKept)
