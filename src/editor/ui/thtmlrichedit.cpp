@@ -175,9 +175,12 @@ void thtmlrichedit::color()
 
 void thtmlrichedit::resetFormats()
 {
-    // The text carries no colours of its own; what is shown follows the
-    // settings in force from now on.
-    m_colouring->setSettings(ColorSettings::read());
+    // Every tag shows the default look until the next recolour; the text
+    // itself carries no colours, so nothing else changes.
+    ColorSettings plain = ColorSettings::read();
+    plain.usecolor = false;
+    plain.usefontattr = false;
+    m_colouring->setSettings(plain);
     viewport()->update();
 }
 
