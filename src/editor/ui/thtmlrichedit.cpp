@@ -130,7 +130,7 @@ bool thtmlrichedit::loadcolored(const QString &fileName, QString *error)
 bool thtmlrichedit::loadcoloredText(const QString &text, QString *error)
 {
     const ColorSettings settings = ColorSettings::read();
-    const ColorDocument document = ColorDocument::build(text, settings);
+    const ColorDocument document = ColorDocument::build(text, settings, false);
 
     // The colouring file is rewritten on every load and stays on disk.
     const QString path = InstallDir::file(QStringLiteral("color.rtf"));
