@@ -157,3 +157,58 @@ LUMARO_BENCH("editor")
     measure(QStringLiteral("10 MB page"), 10'000'000, true);
     tregini::clearOverrides();
 }
+
+namespace {
+
+/// Open until the first paint: the page into an editor that is shown and
+/// painted once. Compared with a plain QPlainTextEdit given the same text
+/// uncoloured, the floor of Qt's own editor.
+void measureOpen(const QString &label, qsizetype chars)
+{
+    const QString page = generateHtmlPage(chars);
+    {
+        auto editor = std::make_unique<thtmlrichedit>();
+        editor->resize(800, 600);
+        const auto [wall, cpu] = timed([&] {
+            editor->loadcoloredText(page);
+            editor->show();
+            editor->viewport()->repaint();
+        });
+        report(label + QStringLiteral(" open coloured until the first paint"), wall * 1000, QStringLiteral("ms"),
+               chars >= 10'000'000 ? QStringLiteral("<= 300 ms") : QStringLiteral("<= 50 ms"));
+        report(label + QStringLiteral("     processor time"), cpu * 1000, QStringLiteral("ms"));
+        const auto [recolour, recolourCpu] = timed([&] {
+            editor->resetFormats();
+            editor->color();
+            editor->viewport()->repaint();
+        });
+        report(label + QStringLiteral(" color on the loaded page, painted"), recolour * 1000, QStringLiteral("ms"),
+               chars >= 10'000'000 ? QStringLiteral("< 300 ms") : QString());
+        report(label + QStringLiteral("     processor time"), recolourCpu * 1000, QStringLiteral("ms"));
+        report(label + QStringLiteral(" peak resident memory so far"), peakResidentMb(), QStringLiteral("MB"),
+               chars >= 10'000'000 ? QStringLiteral("< 140 MB (run this section alone)") : QString());
+    }
+    QString plain = page;
+    plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    QPlainTextEdit floor;
+    floor.resize(800, 600);
+    const auto [wall, cpu] = timed([&] {
+        floor.setPlainText(plain);
+        floor.show();
+        floor.viewport()->repaint();
+    });
+    report(label + QStringLiteral(" side by side: plain QPlainTextEdit, setPlainText, shown, painted"), wall * 1000,
+           QStringLiteral("ms"));
+    report(label + QStringLiteral("     processor time"), cpu * 1000, QStringLiteral("ms"));
+}
+
+} // namespace
+
+// Run alone ("lumaro_bench open") for the memory row to be this page's.
+LUMARO_BENCH("open")
+{
+    tregini::setOverride(QStringLiteral("editor\\color"), QStringLiteral("usecolor"), QStringLiteral("1"));
+    measureOpen(QStringLiteral("1 MB page"), 1'000'000);
+    measureOpen(QStringLiteral("10 MB page"), 10'000'000);
+    tregini::clearOverrides();
+}

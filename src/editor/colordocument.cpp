@@ -125,7 +125,7 @@ QString ColorDocument::pageText(const QString &fileText)
     return text;
 }
 
-ColorDocument ColorDocument::build(const QString &fileText, const ColorSettings &settings)
+ColorDocument ColorDocument::build(const QString &fileText, const ColorSettings &settings, bool withRuns)
 {
     ColorDocument doc;
     doc.text = pageText(fileText);
@@ -178,7 +178,7 @@ ColorDocument ColorDocument::build(const QString &fileText, const ColorSettings 
             }
             appendBody(out, QStringView(text).mid(open, close + 1 - open));
             out.append('}');
-            if (!codes.isEmpty())
+            if (withRuns && !codes.isEmpty())
                 doc.runs.append({int(open), int(close + 1 - open), tagClass});
             pos = close + 1;
         }

@@ -36,7 +36,9 @@ struct ColorRun {
 class ColorDocument {
 public:
     /// Builds both forms from a file's text (line breaks CR LF, LF or CR).
-    static ColorDocument build(const QString &fileText, const ColorSettings &settings);
+    /// Without runs only the RTF document and the text are made: a page
+    /// editor works out its tags' look itself as it shows them.
+    static ColorDocument build(const QString &fileText, const ColorSettings &settings, bool withRuns = true);
     /// Only the RTF document.
     static QByteArray rtf(const QString &fileText, const ColorSettings &settings)
     {

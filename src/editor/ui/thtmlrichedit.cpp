@@ -7,6 +7,7 @@
 #include "imagereaders.h"
 #include "installdir.h"
 #include "interaction.h"
+#include "pagecolouring.h"
 #include "projectfile.h"
 #include "textreplacer.h"
 #include "tregini.h"
@@ -20,6 +21,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -83,7 +85,11 @@ QString firstLocalFile(const QMimeData *data)
 
 thtmlrichedit::thtmlrichedit(QWidget *parent)
     : RichEdit(parent)
+    , m_colouring(new PageColouring(document()))
 {
+    // Tags are coloured as the page is shown: a "<" or ">" typed may change
+    // the look of lines below the one typed in.
+    connect(m_colouring, &PageColouring::lookChanged, viewport(), qOverload<>(&QWidget::update));
     // Mouse moves keep the Cut/Copy/Paste buttons in step, also without a
     // button held.
     viewport()->setMouseTracking(true);
@@ -124,7 +130,7 @@ bool thtmlrichedit::loadcolored(const QString &fileName, QString *error)
 bool thtmlrichedit::loadcoloredText(const QString &text, QString *error)
 {
     const ColorSettings settings = ColorSettings::read();
-    const ColorDocument document = ColorDocument::build(text, settings);
+    const ColorDocument document = ColorDocument::build(text, settings, false);
 
     // The colouring file is rewritten on every load and stays on disk.
     const QString path = InstallDir::file(QStringLiteral("color.rtf"));
@@ -141,54 +147,21 @@ bool thtmlrichedit::loadcoloredText(const QString &text, QString *error)
 
 void thtmlrichedit::applyColorDocument(const ColorDocument &document, const ColorSettings &settings)
 {
-    // The page gets what the RTF reader makes of the colouring file: the
-    // text, the base format (page font, size, black) and one format per tag
-    // group; taken from the document's runs, so the RTF is not parsed back.
-    const ColorFormats formats(settings);
+    // The page holds the plain text; its tags take their look from the
+    // colouring as they are shown, by the same rule as the colouring file.
     QTextDocument *doc = this->document();
     doc->setUndoRedoEnabled(false);
+    m_colouring->setSettings(settings);
+    // The page font of the colouring file, for the loaded text and for what
+    // is typed into it.
+    CharAttributes font = defaultAttributes();
+    font.face = settings.fontName;
+    font.pointSize = int(ColorFormats::pointSizeOf(settings.fontSize));
+    setDefaultAttributes(font);
     setPageText(document.text);
-    QTextCursor cursor(doc);
-    cursor.beginEditBlock();
-    if (document.text.isEmpty()) {
-        cursor.setBlockCharFormat(formats.base());
-    } else {
-        cursor.select(QTextCursor::Document);
-        cursor.setCharFormat(formats.base());
-        for (const ColorRun &run : document.runs) {
-            cursor.setPosition(run.start);
-            cursor.setPosition(run.start + run.length, QTextCursor::KeepAnchor);
-            cursor.setCharFormat(formats.loadRun(run.tagClass));
-        }
-    }
-    cursor.endEditBlock();
     doc->setUndoRedoEnabled(true);
     doc->setModified(false);
     restoreCaret(0);
-}
-
-void thtmlrichedit::markRanges(const QList<TagRange> &ranges, QStringView text, int textOffset,
-                               const ColorSettings &settings, bool joinPrevious)
-{
-    if (ranges.isEmpty())
-        return;
-    const ColorFormats formats(settings);
-    QTextCursor cursor(document());
-    if (joinPrevious)
-        cursor.joinPreviousEditBlock();
-    else
-        cursor.beginEditBlock();
-    for (const TagRange &range : ranges) {
-        const QStringView rangeText = text.mid(range.from - textOffset, range.to - range.from);
-        // The colour follows setcolorattr (with its "</ADDRESS" exception),
-        // the style settextattr (without it).
-        const TagClass colourClass = TagClassifier::classify(rangeText, true);
-        const TagClass styleClass = TagClassifier::classify(rangeText, false);
-        cursor.setPosition(range.from);
-        cursor.setPosition(range.to, QTextCursor::KeepAnchor);
-        cursor.mergeCharFormat(formats.mark(colourClass, styleClass));
-    }
-    cursor.endEditBlock();
 }
 
 void thtmlrichedit::color()
@@ -196,33 +169,32 @@ void thtmlrichedit::color()
     const ColorSettings settings = ColorSettings::read();
     if (!settings.usecolor)
         return;
-    BusyCursor busy;
-    const QString text = pageText();
-    const bool modified = isModified();
-    markRanges(TagRanges::wholePage(text), text, 0, settings, false);
-    // Colours are display only: recolouring does not count as a change.
-    setModified(modified);
-    const QTextCursor keep = textCursor();
-    QTextCursor fresh(document());
-    fresh.setPosition(keep.anchor());
-    fresh.setPosition(keep.position(), QTextCursor::KeepAnchor);
-    setTextCursor(fresh);
+    m_colouring->setSettings(settings);
+    viewport()->update();
 }
 
 void thtmlrichedit::resetFormats()
 {
-    const bool modified = isModified();
-    QTextCursor all(document());
-    all.select(QTextCursor::Document);
-    all.setCharFormat(defaultCharFormat());
-    setModified(modified);
-    restoreCaret(selStart());
+    // Every tag shows the default look until the next recolour; the text
+    // itself carries no colours, so nothing else changes.
+    ColorSettings plain = ColorSettings::read();
+    plain.usecolor = false;
+    plain.usefontattr = false;
+    m_colouring->setSettings(plain);
+    viewport()->update();
+}
+
+void thtmlrichedit::followColourSettings()
+{
+    if (m_colouring->follow(ColorSettings::read()))
+        viewport()->update();
 }
 
 void thtmlrichedit::highlight(QChar Key)
 {
     if (!tregini().readusecolor())
         return;
+    followColourSettings();
     markonfly(Key);
 }
 
@@ -269,10 +241,11 @@ void thtmlrichedit::markertext(int FromPos, int ToPos)
     const int to = qBound(from, ToPos, textLength());
     if (to <= from)
         return;
-    const ColorSettings settings = ColorSettings::read();
-    const QString text = textRange(from, to);
-    // Joined to the edit that typed the tag, so one undo takes back both.
-    markRanges({TagRange{from, to}}, text, from, settings, true);
+    // The range shows its tag's look from the colouring as soon as it is
+    // painted; the blocks it spans are brought up to date now.
+    for (QTextBlock block = document()->findBlock(from); block.isValid() && block.position() <= to;
+         block = block.next())
+        m_colouring->applyTo(block);
 }
 
 QColor thtmlrichedit::setcolorattr(const QString &Text) const
@@ -305,32 +278,16 @@ QTextCharFormat thtmlrichedit::defaultCharFormat() const
 void thtmlrichedit::replaceSelection(const QString &text)
 {
     typingMarks().attrResetPending = true;
-    const ColorSettings settings = ColorSettings::read();
-    if (!settings.usecolor) {
+    if (!ColorSettings::read().usecolor) {
         replaceSel(text);
         return;
     }
-    BusyCursor busy;
-    const QString inserted = toDocumentText(text);
+    followColourSettings();
+    // The inserted text comes in with the default format; its tags show
+    // their colours from the colouring.
     QTextCursor cursor = textCursor();
-    cursor.beginEditBlock();
-    // The inserted text starts uncoloured; then its tags are coloured.
-    insertPageText(cursor, inserted, defaultCharFormat());
-    const int end = cursor.position();
-    const int start = end - int(inserted.size());
-
-    // A tag opened in the text and closed after it is coloured up to its
-    // ">", so the scan may need the page beyond the inserted text.
-    QString scan = inserted;
-    const qsizetype lastOpen = inserted.lastIndexOf(u'<');
-    if (lastOpen >= 0 && inserted.indexOf(u'>', lastOpen) < 0) {
-        const QTextCursor close = document()->find(QStringLiteral(">"), end);
-        if (!close.isNull())
-            scan += textRange(end, close.selectionEnd()).replace(QChar::ParagraphSeparator, u'\n');
-    }
-    markRanges(TagRanges::inserted(scan, start, end), scan, start, settings, false);
-    cursor.endEditBlock();
-    restoreCaret(end);
+    insertPageText(cursor, toDocumentText(text), defaultCharFormat());
+    restoreCaret(cursor.position());
     ensureCursorVisible();
 }
 
@@ -626,13 +583,10 @@ void thtmlrichedit::editpaste()
     scratch.selectAll();
     scratch.copy();
 
-    QTextCursor all(scratch.document());
-    all.select(QTextCursor::Document);
+    followColourSettings();
     QTextCursor cursor = textCursor();
-    const int start = cursor.selectionStart();
-    cursor.insertFragment(QTextDocumentFragment(all));
+    insertPageText(cursor, toDocumentText(text), defaultCharFormat());
     setTextCursor(cursor);
-    splitLongLines(start, cursor.position());
     ensureCursorVisible();
     typingMarks().attrResetPending = true;
     setFocus();
@@ -640,23 +594,10 @@ void thtmlrichedit::editpaste()
 
 void thtmlrichedit::insertColoured(const QString &text)
 {
-    const ColorSettings settings = ColorSettings::read();
-    const QString inserted = toDocumentText(text);
+    followColourSettings();
     QTextCursor cursor = textCursor();
-    cursor.beginEditBlock();
-    insertPageText(cursor, inserted, defaultCharFormat());
-    const int end = cursor.position();
-    const int start = end - int(inserted.size());
-    if (settings.usecolor) {
-        QList<TagRange> ranges = TagRanges::wholePage(inserted);
-        for (TagRange &range : ranges) {
-            range.from += start;
-            range.to += start;
-        }
-        markRanges(ranges, inserted, start, settings, false);
-    }
-    cursor.endEditBlock();
-    restoreCaret(end);
+    insertPageText(cursor, toDocumentText(text), defaultCharFormat());
+    restoreCaret(cursor.position());
     ensureCursorVisible();
     typingMarks().attrResetPending = true;
 }
@@ -760,6 +701,29 @@ void thtmlrichedit::restoreCaret(int position)
 }
 
 // ---- Events -----------------------------------------------------------------
+
+void thtmlrichedit::paintEvent(QPaintEvent *event)
+{
+    // Only the blocks about to be painted get their tag formats.
+    const int height = viewport()->height();
+    const QPointF offset = contentOffset();
+    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
+        m_colouring->applyTo(block);
+        if (blockBoundingGeometry(block).translated(offset).top() > height)
+            break;
+    }
+    RichEdit::paintEvent(event);
+}
+
+QTextCharFormat thtmlrichedit::shownFormat(int position) const
+{
+    return m_colouring->shownFormat(qBound(0, position, textLength()));
+}
+
+void thtmlrichedit::decorateCopy(QTextDocument &copy, int from) const
+{
+    m_colouring->formatCopy(copy, from);
+}
 
 void thtmlrichedit::keyPressEvent(QKeyEvent *event)
 {

@@ -16,6 +16,7 @@ namespace lumaro {
 class ColorDocument;
 struct ColorSettings;
 class ColorFormats;
+class PageColouring;
 
 /// The page editor: a rich edit control that colours HTML tags by tag class
 /// and offers the services through which commands change a page.
@@ -161,6 +162,12 @@ public:
     /// when the character before the caret is ">" or the page is empty.
     void typingFormatCheck();
 
+    /// The format the character at position is shown with, tag colours
+    /// included (they are layout formats, not formats of the text).
+    QTextCharFormat shownFormat(int position) const;
+    /// The colouring that gives the shown blocks their tag formats.
+    PageColouring &colouring() const { return *m_colouring; }
+
     /// Applies word wrap and the page font from the settings. The modified
     /// flag is kept; a new font is given to the whole page.
     void applySettings();
@@ -202,15 +209,16 @@ protected:
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
+    void paintEvent(QPaintEvent *event) override;
+    void decorateCopy(QTextDocument &copy, int from) const override;
 
     FileFormat m_fileFormat;
 
 private:
     void applyColorDocument(const ColorDocument &document, const ColorSettings &settings);
-    /// Colours the ranges; prefixes are read from text, which holds the page
-    /// from position textOffset on.
-    void markRanges(const QList<TagRange> &ranges, QStringView text, int textOffset,
-                    const ColorSettings &settings, bool joinPrevious);
+    /// Takes the colouring settings in force when they changed since the
+    /// page last looked (the typing and insert paths read them now).
+    void followColourSettings();
     /// Inserts plain text at the caret with the default format and colours
     /// its tags as a recolour of that text alone would.
     void insertColoured(const QString &text);
@@ -228,6 +236,7 @@ private:
     QTextCharFormat defaultCharFormat() const;
     QWidget *messageParent();
 
+    PageColouring *m_colouring; ///< owned by the document
     std::function<QString()> m_projectPath;
     std::function<QString(const QString &)> m_pathToUrl;
     QString m_cursorText;

@@ -298,15 +298,16 @@ LineSplitter::Sizes RichEdit::splitSizes() const
     return lineWrapMode() == QPlainTextEdit::NoWrap ? LineSplitter::unwrapped : LineSplitter::wrapped;
 }
 
+void RichEdit::decorateCopy(QTextDocument &, int) const
+{
+}
+
 void RichEdit::print(QPagedPaintDevice *printer) const
 {
     if (!printer)
         return;
-    if (!m_soft.anySplit()) {
-        QPlainTextEdit::print(printer);
-        return;
-    }
     std::unique_ptr<QTextDocument> copy;
+    int from = 0;
     const auto *paper = dynamic_cast<const QPrinter *>(printer);
     if (paper && paper->printRange() == QPrinter::Selection) {
         if (!textCursor().hasSelection())
@@ -317,9 +318,11 @@ void RichEdit::print(QPagedPaintDevice *printer) const
         copy->setDefaultFont(document()->defaultFont());
         copy->setUseDesignMetrics(document()->useDesignMetrics());
         QTextCursor(copy.get()).insertFragment(textCursor().selection());
+        from = textCursor().selectionStart();
     } else {
         copy.reset(document()->clone());
     }
+    decorateCopy(*copy, from);
     SoftBreaks::joinAll(*copy);
     copy->print(printer);
 }
@@ -327,12 +330,12 @@ void RichEdit::print(QPagedPaintDevice *printer) const
 QMimeData *RichEdit::createMimeDataFromSelection() const
 {
     const QTextCursor selection = textCursor();
-    if (m_soft.softPositions(selection.selectionStart(), selection.selectionEnd()).isEmpty())
-        return QPlainTextEdit::createMimeDataFromSelection();
-    // The copy leaves with its blanks, as the page holds them.
+    // The copy leaves with its blanks, as the page holds them, and with the
+    // look the page shows.
     QTextDocument copy;
     copy.setDefaultFont(document()->defaultFont());
     QTextCursor(&copy).insertFragment(selection.selection());
+    decorateCopy(copy, selection.selectionStart());
     SoftBreaks::joinAll(copy);
     const QTextDocumentFragment joined(&copy);
     auto *data = new QMimeData;

@@ -117,6 +117,10 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     QMimeData *createMimeDataFromSelection() const override;
+    /// Gives a copy of the page that leaves the editor (printing, the
+    /// clipboard) the look the page shows; copy holds the page from position
+    /// from on, display-only breaks still as breaks.
+    virtual void decorateCopy(QTextDocument &copy, int from) const;
 
 private:
     /// How long lines are cut, by the word wrap in force.

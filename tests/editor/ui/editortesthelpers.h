@@ -47,18 +47,25 @@ inline QTextCharFormat formatAt(const QTextDocument *document, int position)
     return c.charFormat();
 }
 
-inline QColor colorAt(const RichEdit &editor, int position)
+/// The look of the character at position as the page shows it: the tag
+/// colours are layout formats over the text's own format.
+inline QTextCharFormat formatAt(const thtmlrichedit &editor, int position)
 {
-    return lookOf(formatAt(editor.document(), position)).color;
+    return editor.shownFormat(position);
 }
 
-inline bool boldAt(const RichEdit &editor, int position)
+inline QColor colorAt(const thtmlrichedit &editor, int position)
 {
-    return lookOf(formatAt(editor.document(), position)).bold;
+    return lookOf(formatAt(editor, position)).color;
+}
+
+inline bool boldAt(const thtmlrichedit &editor, int position)
+{
+    return lookOf(formatAt(editor, position)).bold;
 }
 
 /// Colours of the characters from..to-1 all equal to color.
-inline ::testing::AssertionResult allColored(const RichEdit &editor, int from, int to, const QColor &color)
+inline ::testing::AssertionResult allColored(const thtmlrichedit &editor, int from, int to, const QColor &color)
 {
     for (int i = from; i < to; ++i) {
         const QColor c = colorAt(editor, i);
@@ -76,7 +83,7 @@ inline bool isPlain(const QColor &c)
     return !c.isValid() || c == QColor(Qt::black);
 }
 
-inline ::testing::AssertionResult allPlain(const RichEdit &editor, int from, int to)
+inline ::testing::AssertionResult allPlain(const thtmlrichedit &editor, int from, int to)
 {
     for (int i = from; i < to; ++i) {
         if (!isPlain(colorAt(editor, i)))

@@ -39,13 +39,10 @@ int splitPoint(const QString &page, bool insideTag)
     return -1;
 }
 
-QTextCharFormat lookAt(const RichEdit &editor, int position)
+QTextCharFormat lookAt(const thtmlrichedit &editor, int position)
 {
-    // A display-only break keeps the format of the blank it stands for.
-    const QTextBlock next = editor.document()->findBlock(position + 1);
-    if (next.position() == position + 1 && SoftBreaks::isSoft(next))
-        return next.charFormat();
-    return formatAt(editor.document(), position);
+    // A display-only break shows what the blank it stands for would.
+    return formatAt(editor, position);
 }
 
 ::testing::AssertionResult same(const thtmlrichedit &split, const thtmlrichedit &whole)

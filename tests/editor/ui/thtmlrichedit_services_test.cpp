@@ -43,16 +43,19 @@ TEST_F(ReplaceSelectionTest, ReplacesTheSelectionWithUncolouredText)
     EXPECT_EQ(editor.caretPosition(), 4);
 }
 
-TEST_F(ReplaceSelectionTest, PlainTextDoesNotRecolourATagAfterIt)
+// Colours are shown, not stored: a tag shows the colour settings in force
+// when the page is next changed through a command.
+TEST_F(ReplaceSelectionTest, PlainTextLeavesTheTagAfterItWithTheSettingsInForce)
 {
     colouring(true);
     tregini().writecolorindex(QStringLiteral("all"), 9);
     load(editor, QStringLiteral("<B>"));
+    EXPECT_TRUE(allColored(editor, 0, 3, kRed));
     tregini().writecolorindex(QStringLiteral("all"), 2);
     editor.setCaretPosition(0);
     editor.replaceSelection(QStringLiteral("text "));
     EXPECT_TRUE(allPlain(editor, 0, 5));
-    EXPECT_TRUE(allColored(editor, 5, 8, kRed));
+    EXPECT_TRUE(allColored(editor, 5, 8, kGreen));
 }
 
 TEST_F(ReplaceSelectionTest, TagClosedAfterTheInsertedTextIsColouredToItsEnd)
@@ -81,15 +84,15 @@ TEST_F(ReplaceSelectionTest, LineBreaksOfAnyKindAndNoColouringWhenOff)
     EXPECT_EQ(editor.caretPosition(), 9);
 }
 
-TEST_F(ReplaceSelectionTest, AddressEndTagTakesTheAllColour)
+TEST_F(ReplaceSelectionTest, AddressEndTagShowsAsOnLoad)
 {
     colouring(true);
     tregini store;
     store.writecolorindex(QStringLiteral("anchor"), 9);
     store.writecolorindex(QStringLiteral("all"), 2);
-    editor.replaceSelection(QStringLiteral("</ADDRESS></A>"));
-    EXPECT_TRUE(allColored(editor, 0, 10, kGreen));
-    EXPECT_TRUE(allColored(editor, 10, 14, kRed));
+    editor.replaceSelection(QStringLiteral("</ADDRESS></A><B>"));
+    EXPECT_TRUE(allColored(editor, 0, 14, kRed));
+    EXPECT_TRUE(allColored(editor, 14, 17, kGreen));
 }
 
 TEST_F(ReplaceSelectionTest, AttributesFollowTheClassWhenSwitchedOn)
@@ -97,7 +100,7 @@ TEST_F(ReplaceSelectionTest, AttributesFollowTheClassWhenSwitchedOn)
     colouring(true, true);
     tregini().writefontattrindex(QStringLiteral("image"), 4);
     editor.replaceSelection(QStringLiteral("<IMG SRC=x><P>"));
-    const CharLook img = lookOf(formatAt(editor.document(), 0));
+    const CharLook img = lookOf(formatAt(editor, 0));
     EXPECT_TRUE(img.bold);
     EXPECT_TRUE(img.italic);
     EXPECT_FALSE(img.underline);
@@ -125,13 +128,14 @@ TEST_F(ColorTest, RecoloursEveryTagAndKeepsTheModifiedFlagAndCaret)
     EXPECT_EQ(editor.caretPosition(), 5);
 }
 
-TEST_F(ColorTest, ClosingBracketColoursFromTheLastOpeningOne)
+// A ">" after a closed tag is text, as in the colouring file.
+TEST_F(ColorTest, ClosingBracketAfterATagIsText)
 {
     load(editor, QStringLiteral("<B>a>b"));
     colouring(true);
     editor.color();
-    EXPECT_TRUE(allColored(editor, 0, 5, kBlue));
-    EXPECT_TRUE(allPlain(editor, 5, 6));
+    EXPECT_TRUE(allColored(editor, 0, 3, kBlue));
+    EXPECT_TRUE(allPlain(editor, 3, 6));
 }
 
 TEST_F(ColorTest, ClosingBracketBeforeAnyTagIsSkipped)
@@ -143,7 +147,7 @@ TEST_F(ColorTest, ClosingBracketBeforeAnyTagIsSkipped)
     EXPECT_TRUE(allColored(editor, 6, 9, kBlue));
 }
 
-TEST_F(ColorTest, DoesNothingWithColouringOffAndAddressIsAll)
+TEST_F(ColorTest, DoesNothingWithColouringOffAndShowsTheSettingsWhenOn)
 {
     load(editor, QStringLiteral("</ADDRESS>"));
     editor.color();
@@ -153,10 +157,10 @@ TEST_F(ColorTest, DoesNothingWithColouringOffAndAddressIsAll)
     store.writecolorindex(QStringLiteral("anchor"), 9);
     store.writecolorindex(QStringLiteral("all"), 2);
     editor.color();
-    EXPECT_TRUE(allColored(editor, 0, 10, kGreen));
+    EXPECT_TRUE(allColored(editor, 0, 10, kRed));
 }
 
-TEST_F(ColorTest, AddressEndTagTakesTheAllColourAndTheAnchorStyle)
+TEST_F(ColorTest, AddressEndTagTakesTheAnchorColourAndStyle)
 {
     load(editor, QStringLiteral("</ADDRESS> <B>"));
     colouring(true, true);
@@ -166,7 +170,7 @@ TEST_F(ColorTest, AddressEndTagTakesTheAllColourAndTheAnchorStyle)
     store.writecolorindex(QStringLiteral("all"), 2);
     store.writefontattrindex(QStringLiteral("all"), 0);
     editor.color();
-    EXPECT_TRUE(allColored(editor, 0, 10, kGreen));
+    EXPECT_TRUE(allColored(editor, 0, 10, kRed));
     for (int i = 0; i < 10; ++i)
         EXPECT_TRUE(boldAt(editor, i)) << i;
     EXPECT_TRUE(allColored(editor, 11, 14, kGreen));
@@ -515,7 +519,7 @@ TEST_F(ApplySettingsTest, WordWrapAndFontComeFromTheSettingsAndTheFlagIsKept)
     EXPECT_EQ(editor.defaultAttributes().face, QStringLiteral("DejaVu Sans Mono"));
     EXPECT_EQ(editor.defaultAttributes().pointSize, 16);
     EXPECT_EQ(editor.font().pointSize(), 16);
-    const CharLook tag = lookOf(formatAt(editor.document(), 0));
+    const CharLook tag = lookOf(formatAt(editor, 0));
     EXPECT_EQ(tag.family, QStringLiteral("DejaVu Sans Mono"));
     EXPECT_EQ(tag.size, 16.0);
     EXPECT_EQ(tag.color, kBlue);  // colours stay

@@ -73,32 +73,22 @@ TEST_F(TypingTest, NothingIsColouredWhileColouringIsOff)
     EXPECT_FALSE(boldAt(editor, 0));
 }
 
-TEST_F(TypingTest, AddressEndTagTakesTheAllColourWhileTyping)
-{
-    colouring(true);
-    tregini store;
-    store.writecolorindex(QStringLiteral("anchor"), 9);
-    store.writecolorindex(QStringLiteral("all"), 2);
-    type(QStringLiteral("</ADDRESS>"));
-    EXPECT_TRUE(allColored(editor, 0, 10, kGreen));
-    type(QStringLiteral("<A HREF=x>"));
-    EXPECT_TRUE(allColored(editor, 10, 20, kRed));
-}
-
-// The colour comes from the exception ("all"), the style from settextattr,
-// which has none (the anchor class's bold).
-TEST_F(TypingTest, AddressEndTagTakesTheAllColourAndTheAnchorStyle)
+// A typed tag shows what the page would show when loaded: "</ADDRESS" is
+// classified without an exception, so it takes the anchor colour and style.
+TEST_F(TypingTest, AddressEndTagShowsAsOnLoad)
 {
     colouring(true, true);
     tregini store;
     store.writecolorindex(QStringLiteral("anchor"), 9);
     store.writefontattrindex(QStringLiteral("anchor"), 1);
     store.writecolorindex(QStringLiteral("all"), 2);
-    store.writefontattrindex(QStringLiteral("all"), 0);
     type(QStringLiteral("</ADDRESS>"));
-    EXPECT_TRUE(allColored(editor, 0, 10, kGreen));
+    EXPECT_TRUE(allColored(editor, 0, 10, kRed));
     for (int i = 0; i < 10; ++i)
         EXPECT_TRUE(boldAt(editor, i)) << i;
+    type(QStringLiteral("<B>"));
+    EXPECT_TRUE(allColored(editor, 10, 13, kGreen));
+    EXPECT_FALSE(boldAt(editor, 11));
 }
 
 TEST_F(TypingTest, ClickingAfterATagGivesThePlainTypingFormat)

@@ -41,9 +41,7 @@ protected:
     /// Colour and style of the sample pane's character at position.
     static QTextCharFormat formatAt(thtmlrichedit *ed, int position)
     {
-        QTextCursor c(ed->document());
-        c.setPosition(position + 1);
-        return c.charFormat();
+        return ed->shownFormat(position);
     }
 
     ScriptedInteraction m_ui;
