@@ -116,6 +116,20 @@ LinkTarget LinkSite::resolve(const QString &pageFolder, const QString &address) 
         target.publishedAs = text;
         return target;
     }
+    for (const UrlFolder &row : m_urlFolders) {
+        if (!text.startsWith(row.url))
+            continue;
+        // The directory table's URL stands for a local folder.
+        QString rest = text.mid(row.url.size());
+        while (rest.startsWith(u'/'))
+            rest.remove(0, 1);
+        const QString within = relativePath(row.folder);
+        if (within.isNull()) {
+            target.kind = LinkTarget::Kind::Outside;
+            return target;
+        }
+        return resolveLocal(QString(), QStringLiteral("/") + (within.isEmpty() ? rest : within + u'/' + rest));
+    }
     const QString scheme = schemeOf(text);
     if (scheme.size() == 1 || text.startsWith(QLatin1String("\\\\"))) {
         target.kind = LinkTarget::Kind::Outside; // a drive letter or a network share
@@ -135,20 +149,6 @@ LinkTarget LinkSite::resolve(const QString &pageFolder, const QString &address) 
     }
     if (!scheme.isEmpty())
         return target; // mailto:, javascript:, ftp: ...
-    for (const UrlFolder &row : m_urlFolders) {
-        if (!text.startsWith(row.url))
-            continue;
-        // The directory table's URL stands for a local folder.
-        QString rest = text.mid(row.url.size());
-        while (rest.startsWith(u'/'))
-            rest.remove(0, 1);
-        const QString within = relativePath(row.folder);
-        if (within.isNull()) {
-            target.kind = LinkTarget::Kind::Outside;
-            return target;
-        }
-        return resolveLocal(QString(), QStringLiteral("/") + (within.isEmpty() ? rest : within + u'/' + rest));
-    }
     return resolveLocal(pageFolder, text);
 }
 
