@@ -64,6 +64,7 @@ struct Anchors {
 // A fragment to look for once every page has been read.
 struct PendingFragment {
     QString page; ///< path below the root of the page that should hold it
+    bool samePage = false; ///< the address is in that page itself
     QString fragment;
     bool map = false;
     CheckProblem where;
@@ -190,7 +191,7 @@ private:
             return;
         case LinkTarget::Kind::SamePage:
             if (!target.fragment.isEmpty())
-                m_pending.append({page, target.fragment, usemap, where, order});
+                m_pending.append({page, true, target.fragment, usemap, where, order});
             return;
         case LinkTarget::Kind::Local:
             break;
@@ -240,7 +241,7 @@ private:
         }
         m_referenced.insert(path);
         if (!target.fragment.isEmpty() && LinkChecker::isPage(path))
-            m_pending.append({path, target.fragment, usemap, where, order});
+            m_pending.append({path, path == page, target.fragment, usemap, where, order});
     }
 
     const Anchors &anchorsOf(const QString &page)
@@ -262,8 +263,7 @@ private:
     void checkFragment(const PendingFragment &p)
     {
         const Anchors &anchors = anchorsOf(p.page);
-        const bool samePage = m_site.relativePath(QFileInfo(p.where.file).absoluteFilePath()) == p.page;
-        const QString in = samePage ? QString() : QStringLiteral(" in \"%1\"").arg(p.page);
+        const QString in = p.samePage ? QString() : QStringLiteral(" in \"%1\"").arg(p.page);
         if (p.map) {
             if (!anchors.maps.contains(p.fragment))
                 report(p.order, p.where, CheckLevel::Error, QStringLiteral("missing map \"#%1\"").arg(p.fragment) + in);
