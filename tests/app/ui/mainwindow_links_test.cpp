@@ -2,6 +2,7 @@
 // window on a project written for them.
 #include "../../check/linktestsite.h"
 #include "checkresultsmodel.h"
+#include "httptestserver.h"
 #include "checkresultspanel.h"
 #include "installdir.h"
 #include "linkcheckcontroller.h"
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTableView>
 #include <gtest/gtest.h>
 
@@ -129,6 +131,23 @@ TEST_F(MainWindowLinksTest, PublishWithABrokenLinkAsksFirst)
     run("SpeedButton108");
     EXPECT_EQ(m_ui.messages.size(), asked) << qPrintable(m_ui.lastMessage());
     EXPECT_EQ(readBytes(published() + QStringLiteral("/index.html")), QByteArray("<p><img src=\"logo.gif\"></p>"));
+}
+
+TEST_F(MainWindowLinksTest, ExternalLinksAskedWhenTheProjectSaysSo)
+{
+    HttpTestServer server;
+    writeBytes(m_index, "<p><a href=\"" + server.url("/missing").toUtf8() + "\">m</a> <a href=\""
+                            + server.url("/found").toUtf8() + "\">f</a></p>");
+    tinifil(ProjectPaths::changeExtension(m_project, QStringLiteral(".lmo"))).writecheckexternal(true);
+    QSignalSpy done(m_links, &LinkCheckController::checked);
+    run("Checklinks1");
+    auto *panel = m_window->findChild<CheckResultsPanel *>();
+    EXPECT_TRUE(panel->summaryLabel()->text().endsWith(QStringLiteral("; asking 2 external links...")))
+        << qPrintable(panel->summaryLabel()->text());
+    ASSERT_TRUE(done.count() > 0 || done.wait(10000));
+    EXPECT_EQ(panel->summaryLabel()->text(), QStringLiteral("1 error, 0 warnings, 8 notes in 2 pages"));
+    EXPECT_EQ(panel->model()->index(0, 3).data().toString(),
+              QStringLiteral("external link \"%1\" answers 404 Not Found").arg(server.url("/missing")));
 }
 
 } // namespace
