@@ -15,15 +15,6 @@ namespace lumaro {
 
 namespace {
 const QString kCommand = QStringLiteral("Checklinks1");
-
-// The hourglass while the pages are read.
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor &) = delete;
-    BusyCursor &operator=(const BusyCursor &) = delete;
-};
 } // namespace
 
 LinkCheckController::LinkCheckController(PageHost &host, CheckController &check, QObject *parent)
@@ -85,15 +76,20 @@ void LinkCheckController::show(const LinkReport &report, const QList<CheckProble
     panel->raise();
 }
 
-void LinkCheckController::checkLinks()
+void LinkCheckController::checkLocal(bool withOpenPages)
 {
     if (m_external)
         m_external->cancel();
-    const LinkJob job = projectJob(true);
-    {
-        BusyCursor busy;
-        m_report = LinkChecker::check(job);
-    }
+    const LinkJob job = projectJob(withOpenPages);
+    // The hourglass while the pages are read.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_report = LinkChecker::check(job);
+    QApplication::restoreOverrideCursor();
+}
+
+void LinkCheckController::checkLinks()
+{
+    checkLocal(true);
     if (!m_report.failure.isEmpty() || m_report.externals.isEmpty() || !externalOption()) {
         show(m_report, LinkChecker::uncheckedExternals(m_report.externals), QString());
         emit checked();
@@ -115,13 +111,8 @@ void LinkCheckController::externalAnswered()
 
 bool LinkCheckController::confirmPublish()
 {
-    if (m_external)
-        m_external->cancel();
-    const LinkJob job = projectJob(false);
-    {
-        BusyCursor busy;
-        m_report = LinkChecker::check(job);
-    }
+    // The files as they are on disk: those are what is published.
+    checkLocal(false);
     const bool external = externalOption();
     const QList<CheckProblem> answers = external ? ExternalLinkChecker::checkAll(m_report.externals, m_externalOptions)
                                                  : LinkChecker::uncheckedExternals(m_report.externals);

@@ -47,6 +47,9 @@ signals:
 
 private:
     LinkJob projectJob(bool withOpenPages) const;
+    /// Checks the project's own files into m_report (pages open in the
+    /// editor as they stand there when withOpenPages).
+    void checkLocal(bool withOpenPages);
     bool externalOption() const;
     void show(const LinkReport &report, const QList<CheckProblem> &external, const QString &note);
     void externalAnswered();
