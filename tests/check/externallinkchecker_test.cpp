@@ -3,6 +3,7 @@
 #include "httptestserver.h"
 
 #include <QSet>
+#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 using namespace lumaro;
@@ -72,12 +73,19 @@ TEST(ExternalLinkChecker, EachAddressAskedOnceWithHeadFirst)
         refs.append({server.url("/found"), where});
     refs.append({server.url("/nohead"), where});
     refs.append({server.url("/moved"), where});
-    EXPECT_TRUE(ExternalLinkChecker::checkAll(refs).isEmpty());
+    ExternalLinkChecker checker;
+    QSignalSpy done(&checker, &ExternalLinkChecker::finished);
+    checker.start(refs);
+    ASSERT_TRUE(done.wait(10000));
+    EXPECT_TRUE(checker.problems().isEmpty());
+    EXPECT_EQ(checker.asked(), 3);
+    // Qt may send a request again on a fresh connection when the one it was
+    // queued on closes, so the server's log is compared without repeats.
     QStringList seen = server.requests();
+    seen.removeDuplicates();
     seen.sort();
     EXPECT_EQ(seen, (QStringList{QStringLiteral("GET /nohead"), QStringLiteral("HEAD /found"),
-                                 QStringLiteral("HEAD /found"), QStringLiteral("HEAD /moved"),
-                                 QStringLiteral("HEAD /nohead")}));
+                                 QStringLiteral("HEAD /moved"), QStringLiteral("HEAD /nohead")}));
     EXPECT_TRUE(ExternalLinkChecker::checkAll({}).isEmpty());
 }
 
