@@ -226,6 +226,10 @@ private:
             reference.tag = tag.isEmpty() ? QStringLiteral("STYLE") : tag;
             reference.attribute = tag.isEmpty() ? QString() : QStringLiteral("STYLE");
             reference.value = tag.isEmpty() ? url.value : LinkScanner::decodeEntities(url.value);
+            // url(&quot;a.gif&quot;) in an attribute: the quotes were entities.
+            if (reference.value.size() >= 2 && (reference.value.front() == u'"' || reference.value.front() == u'\'')
+                && reference.value.back() == reference.value.front())
+                reference.value = reference.value.mid(1, reference.value.size() - 2);
             reference.position = int(at + url.offset);
             reference.length = url.length;
             m_links.references.append(std::move(reference));

@@ -87,6 +87,8 @@ const ReferenceCase kReferences[] = {
     {"InputImage", "<input type=image src=\"go.gif\">", "go.gif", "error: missing file \"go.gif\""},
     {"StyleAttribute", "<div style=\"background: url('nopic.gif') no-repeat\">x</div>", "nopic",
      "error: missing file \"nopic.gif\""},
+    {"StyleAttributeEntityQuotes", "<td style=\"background:url(&quot;Pics/none.gif&quot;)\">", "&quot;Pics",
+     "error: missing file \"Pics/none.gif\""},
     {"StyleElement", "<style>/* url(old.gif) */ body { background: url( nobg.gif ) }</style>", "nobg",
      "error: missing file \"nobg.gif\""},
     {"CommentSkipped", "<!-- <img src=\"gone.gif\"> --><img src=logo.gif>", nullptr, ""},
