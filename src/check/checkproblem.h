@@ -17,6 +17,11 @@ struct CheckProblem {
     CheckLevel level = CheckLevel::Info;
     QString message;
     int position = 0;
+    /// The page the problem is in, for checks that span several pages
+    /// (empty: the page checked).
+    QString file;
+    /// How many positions from position the problem covers (0: the tag there).
+    int length = 0;
 };
 
 /// One element of the page outline: an element that gives the page its

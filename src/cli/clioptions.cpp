@@ -7,7 +7,7 @@ const QStringList &subcommands()
     static const QStringList names = {QStringLiteral("colour"), QStringLiteral("rtf2html"),
                                       QStringLiteral("html2text"), QStringLiteral("entities"),
                                       QStringLiteral("chars"), QStringLiteral("publish"),
-                                      QStringLiteral("check")};
+                                      QStringLiteral("check"), QStringLiteral("links")};
     return names;
 }
 
@@ -37,10 +37,17 @@ QString helpText()
         "                    FILE:LINE:COLUMN: error|warning: MESSAGE;\n"
         "                    exit status 1 when any error was found\n"
         "                      lumaro-cli check site/*.html\n"
+        "  links PROJECT|DIR every link of a project's pages (or of the pages\n"
+        "                    under a folder): missing files and anchors, wrong\n"
+        "                    case, paths outside the site, files no page uses;\n"
+        "                    FILE:LINE:COLUMN: error|warning|note: MESSAGE;\n"
+        "                    exit status 1 when any error was found\n"
+        "                      lumaro-cli links site.lmp --external\n"
         "\n"
         "Options:\n"
         "  -o FILE           write the output to FILE (never half-written)\n"
         "  -d DIR            write one output file per input into DIR\n"
+        "  --external        links: ask every external address once (HEAD)\n"
         "  --set S/V=TEXT    use TEXT for setting V of section S in this run\n"
         "                    only, e.g. --set editor/color/usecolor=1\n"
         "  --help            show this text\n"
@@ -101,6 +108,8 @@ CliParseResult parseArguments(const QStringList &arguments)
                     return fail(QStringLiteral("--set takes SECTION/VALUE=TEXT, not \"%1\"").arg(value));
                 o.overrides.append(ov);
             }
+        } else if (!onlyFiles && a == QLatin1String("--external")) {
+            o.external = true;
         } else if (!onlyFiles && a.startsWith(QLatin1Char('-')) && a != QLatin1String("-")) {
             return fail(QStringLiteral("unknown option %1").arg(a));
         } else if (o.command.isEmpty()) {
@@ -125,9 +134,16 @@ CliParseResult parseArguments(const QStringList &arguments)
     } else if (o.command == QLatin1String("check")) {
         if (!o.outputFile.isEmpty() || !o.outputDir.isEmpty())
             return fail(QStringLiteral("check writes its report to standard output; -o and -d do not apply"));
+    } else if (o.command == QLatin1String("links")) {
+        if (o.inputs.size() != 1 || o.inputs.first() == QLatin1String("-"))
+            return fail(QStringLiteral("links takes one project file or folder"));
+        if (!o.outputFile.isEmpty() || !o.outputDir.isEmpty())
+            return fail(QStringLiteral("links writes its report to standard output; -o and -d do not apply"));
     } else if (o.inputs.size() > 1 && o.outputDir.isEmpty()) {
         return fail(QStringLiteral("several files need -d DIR"));
     }
+    if (o.external && o.command != QLatin1String("links"))
+        return fail(QStringLiteral("--external applies to links only"));
     if (o.inputs.count(QStringLiteral("-")) > 1)
         return fail(QStringLiteral("standard input can be read only once"));
     o.action = CliOptions::Action::Convert;

@@ -21,6 +21,7 @@ struct CliOptions {
         QString value;
     };
     QList<Override> overrides;       ///< --set SECTION/VALUE=TEXT
+    bool external = false;           ///< links --external: ask the external addresses
 };
 
 /// Result of parsing: the options, or a usage error message.

@@ -16,6 +16,7 @@ ProjectOptions ProjectOptions::read(const tinifil &file)
     o.root = file.readroot();
     o.useImageRoot = file.readuseimageroot();
     o.imageRoot = file.readimageroot();
+    o.checkExternal = file.readcheckexternal();
     return o;
 }
 
@@ -23,7 +24,7 @@ bool ProjectOptions::write(tinifil &file) const
 {
     return file.writeauto(autoUrl) && file.writeconvchar(convChar) && file.writeuseroot(useRoot)
         && file.writeuseimageroot(useImageRoot) && file.writeroot(root)
-        && file.writeimageroot(imageRoot);
+        && file.writeimageroot(imageRoot) && file.writecheckexternal(checkExternal);
 }
 
 DirectoryChoice DirectoryChoice::fromText(const QString &text)

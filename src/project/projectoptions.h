@@ -6,7 +6,7 @@ namespace lumaro {
 
 class tinifil;
 
-/// The six options the project preferences dialog edits, as a value read
+/// The options the project preferences dialog edits, as a value read
 /// from and written to the project options file.
 struct ProjectOptions {
     bool autoUrl = false;       ///< "Automatic replace Dos-path with URL"
@@ -15,9 +15,10 @@ struct ProjectOptions {
     QString root;               ///< root directory as the label shows it
     bool useImageRoot = false;  ///< "Use a standard dir to images"
     QString imageRoot;          ///< image directory as the label shows it
+    bool checkExternal = false; ///< "Check external links" when the links are checked
 
     static ProjectOptions read(const tinifil &file);
-    /// Writes all six; false at the first failure (the reason is in file.lastError()).
+    /// Writes them all; false at the first failure (the reason is in file.lastError()).
     bool write(tinifil &file) const;
 
     friend bool operator==(const ProjectOptions &, const ProjectOptions &) = default;

@@ -41,4 +41,10 @@ bool tinifil::writeauto(bool on) { return check(m_ini.writeBool(kAutoUrl, QStrin
 bool tinifil::readuse() const { return m_ini.readBool(kAutoUrl, kUse, false); }
 bool tinifil::writeuse(bool on) { return check(m_ini.writeBool(kAutoUrl, kUse, on, &m_error)); }
 
+bool tinifil::readcheckexternal() const { return m_ini.readBool(QStringLiteral("links"), QStringLiteral("external"), false); }
+bool tinifil::writecheckexternal(bool on)
+{
+    return check(m_ini.writeBool(QStringLiteral("links"), QStringLiteral("external"), on, &m_error));
+}
+
 } // namespace lumaro

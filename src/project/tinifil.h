@@ -39,6 +39,10 @@ public:
     /// Use the directory table ("autourl"/"use", default off).
     bool readuse() const;
     bool writeuse(bool on);
+    /// "Check external links" when the project's links are checked
+    /// ("links"/"external", default off).
+    bool readcheckexternal() const;
+    bool writecheckexternal(bool on);
 
     static QString defaultRoot() { return QStringLiteral("c:\\"); }
 

@@ -58,6 +58,7 @@ QList<CommandInfo> buildCommands()
         menuItem("Openproject1", "Open project", "Open an existing project"),
         menuItem("gemproject1", "Save project", "Save the project"),
         menuItem("gemprojectsom1", "Save project as", "Save the project under a new name"),
+        menuItem("Checklinks1", "Check links", "Check every link of the project's pages"),
         menuItem("visprojectmanager1", "Project&manager", "", "F2"),
         // Help.
         menuItem("Help1", "&Help", "Bring up help..."),
@@ -208,7 +209,7 @@ const QList<MenuEntry> &CommandTable::mainMenu()
         sub("Edit1", {cmd("Klip1"), cmd("Kopier1"), cmd("Stind1"), sep(), cmd("Search1"), cmd("Sgigen1"),
                       cmd("sgogerstat1"), sep(), cmd("Checkpage1"), cmd("Outline1"), cmd("Livepreview1")}),
         sub("Project1", {cmd("nytproject1"), cmd("Openproject1"), cmd("gemproject1"), cmd("gemprojectsom1"), sep(),
-                         cmd("visprojectmanager1")}),
+                         cmd("visprojectmanager1"), cmd("Checklinks1")}),
         sub("Help1", {cmd("Indeks1"), cmd("About")}),
     };
     return menu;
@@ -292,7 +293,7 @@ const QStringList &CommandTable::disabledWithoutPages()
 {
     static const QStringList names{"cutbtn",         "copybtn",        "pastebtn",
                                    "SpeedButton107", "SpeedButton108", "projectindstillinger1",
-                                   "visprojectmanager1", "gemproject1", "gemprojectsom1"};
+                                   "visprojectmanager1", "gemproject1", "gemprojectsom1", "Checklinks1"};
     return names;
 }
 

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "aboutbox.h"
 #include "checkcontroller.h"
+#include "linkcheckcontroller.h"
 #include "commandline.h"
 #include "commandregistry.h"
 #include "commandtable.h"
@@ -440,6 +441,9 @@ void TMainwindow::createControllers()
     m_controllers.append(new PreferencesCommand(*this, m_timer, this));
     auto *check = new CheckController(*this, this);
     m_controllers.append(check);
+    auto *links = new LinkCheckController(*this, *check, this);
+    m_controllers.append(links);
+    project->setPublishCheck([links] { return links->confirmPublish(); });
     m_controllers.append(new RecoveryController(*this, this));
     m_controllers.append(new LivePreviewController(*this, this));
     // Queued: the page manager settles the active page after the tab signal.

@@ -77,14 +77,7 @@ void CheckController::checkPage()
     thtmlrichedit *editor = m_host.activeEditor();
     if (!editor)
         return;
-    QWidget *window = m_host.hostWindow();
-    if (!m_results) {
-        m_results = new CheckResultsPanel(window);
-        if (auto *main = qobject_cast<QMainWindow *>(window))
-            main->addDockWidget(Qt::BottomDockWidgetArea, m_results);
-        connect(m_results, &CheckResultsPanel::problemActivated, this,
-                [this](int position) { selectInPage(position, true); });
-    }
+    ensureResultsPanel();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const CheckResult result = PageChecker::check(editor->text(), CheckLevels{true, true, true});
     QApplication::restoreOverrideCursor();
@@ -95,6 +88,19 @@ void CheckController::checkPage()
     m_results->raise();
     if (outlineShown())
         m_outline->showOutline(result.outline);
+}
+
+CheckResultsPanel *CheckController::ensureResultsPanel()
+{
+    if (!m_results) {
+        QWidget *window = m_host.hostWindow();
+        m_results = new CheckResultsPanel(window);
+        if (auto *main = qobject_cast<QMainWindow *>(window))
+            main->addDockWidget(Qt::BottomDockWidgetArea, m_results);
+        connect(m_results, &CheckResultsPanel::problemActivated, this,
+                [this](int position) { selectInPage(position, true); });
+    }
+    return m_results;
 }
 
 void CheckController::setOutlineVisible(bool on)
@@ -126,7 +132,8 @@ void CheckController::syncToggles(bool on)
 
 void CheckController::activePageChanged()
 {
-    if (m_results) {
+    // A check over several pages stays while its pages are visited.
+    if (m_results && !m_results->showsSiteResult()) {
         thtmlrichedit *editor = m_host.activeEditor();
         const auto it = editor ? m_checked.constFind(editor) : m_checked.constEnd();
         if (it != m_checked.constEnd())

@@ -36,6 +36,8 @@ public:
     void activePageChanged();
 
     CheckResultsPanel *resultsPanel() const;
+    /// The results panel, made and docked on first use.
+    CheckResultsPanel *ensureResultsPanel();
     PageOutlinePanel *outlinePanel() const;
     /// Waits for a pending outline (tests).
     void waitForOutline();

@@ -5,7 +5,20 @@ namespace lumaro {
 void CheckResultsModel::setResult(const CheckResult &result, const CheckLevels &shown)
 {
     m_problems = result.problems;
+    m_base.clear();
     setShown(shown);
+}
+
+void CheckResultsModel::setProblems(const QList<CheckProblem> &problems, const CheckLevels &shown, const QString &base)
+{
+    m_problems = problems;
+    m_base = base.endsWith(u'/') ? base : base + u'/';
+    setShown(shown);
+}
+
+const CheckProblem *CheckResultsModel::problem(int row) const
+{
+    return row >= 0 && row < m_rows.size() ? &m_problems.at(m_rows.at(row)) : nullptr;
 }
 
 void CheckResultsModel::setShown(const CheckLevels &shown)
@@ -29,7 +42,7 @@ int CheckResultsModel::rowCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : int(m_rows.size());
 }
 
-int CheckResultsModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : 4; }
+int CheckResultsModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : 5; }
 
 QVariant CheckResultsModel::data(const QModelIndex &index, int role) const
 {
@@ -43,6 +56,8 @@ QVariant CheckResultsModel::data(const QModelIndex &index, int role) const
         return p.column;
     case 2:
         return checkLevelName(p.level);
+    case kPageColumn:
+        return p.file.startsWith(m_base) ? p.file.mid(m_base.size()) : p.file;
     default:
         return p.message;
     }
@@ -52,8 +67,8 @@ QVariant CheckResultsModel::headerData(int section, Qt::Orientation orientation,
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
-    static const char *const titles[] = {"Line", "Column", "Kind", "Message"};
-    return section >= 0 && section < 4 ? QVariant(QString::fromLatin1(titles[section])) : QVariant();
+    static const char *const titles[] = {"Line", "Column", "Kind", "Message", "Page"};
+    return section >= 0 && section < 5 ? QVariant(QString::fromLatin1(titles[section])) : QVariant();
 }
 
 } // namespace lumaro

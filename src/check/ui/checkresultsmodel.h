@@ -17,8 +17,15 @@ public:
 
     void setResult(const CheckResult &result, const CheckLevels &shown);
     void setShown(const CheckLevels &shown);
+    /// Problems of several pages (the link check); the page column names
+    /// each one's file below base.
+    void setProblems(const QList<CheckProblem> &problems, const CheckLevels &shown, const QString &base);
     /// The page position of a row's problem.
     int position(int row) const;
+    /// A row's problem, or nullptr.
+    const CheckProblem *problem(int row) const;
+    /// The column that names the page of each problem.
+    static constexpr int kPageColumn = 4;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -28,6 +35,7 @@ public:
 private:
     QList<CheckProblem> m_problems;
     QList<int> m_rows; ///< indices of the shown problems
+    QString m_base;    ///< the folder page names are shown below
 };
 
 } // namespace lumaro

@@ -36,6 +36,9 @@ CheckResultsPanel::CheckResultsPanel(QWidget *parent)
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setWordWrap(false);
     m_table->installEventFilter(this);
+    // The page column comes first and shows only for checks over several pages.
+    m_table->horizontalHeader()->moveSection(CheckResultsModel::kPageColumn, 0);
+    m_table->setColumnHidden(CheckResultsModel::kPageColumn, true);
     connect(m_table, &QTableView::doubleClicked, this, [this](const QModelIndex &index) { activateRow(index.row()); });
 
     const CheckLevels stored = CheckSettings::readLevels();
@@ -75,6 +78,8 @@ CheckLevels CheckResultsPanel::levels() const
 void CheckResultsPanel::showResult(const CheckResult &result, const QString &title)
 {
     m_hasResult = true;
+    m_siteResult = false;
+    m_table->setColumnHidden(CheckResultsModel::kPageColumn, true);
     m_summaryText = result.failure.isEmpty() ? result.summary() : result.failure;
     setWindowTitle(QStringLiteral("Check page: ") + title);
     m_model->setResult(result, levels());
@@ -87,9 +92,25 @@ void CheckResultsPanel::showResult(const CheckResult &result, const QString &tit
 void CheckResultsPanel::showNotChecked()
 {
     m_hasResult = false;
+    m_siteResult = false;
+    m_table->setColumnHidden(CheckResultsModel::kPageColumn, true);
     setWindowTitle(QStringLiteral("Check page"));
     m_model->setResult({}, levels());
     showSummary();
+}
+
+void CheckResultsPanel::showSiteResult(const QList<CheckProblem> &problems, const QString &summary,
+                                       const QString &title, const QString &base)
+{
+    m_hasResult = true;
+    m_siteResult = true;
+    m_summaryText = summary;
+    setWindowTitle(title);
+    m_table->setColumnHidden(CheckResultsModel::kPageColumn, false);
+    m_model->setProblems(problems, levels(), base);
+    showSummary();
+    for (int column : {CheckResultsModel::kPageColumn, 0, 1, 2})
+        m_table->resizeColumnToContents(column);
 }
 
 void CheckResultsPanel::showSummary()
@@ -99,6 +120,11 @@ void CheckResultsPanel::showSummary()
 
 void CheckResultsPanel::activateRow(int row)
 {
+    if (m_siteResult) {
+        if (const CheckProblem *p = m_model->problem(row))
+            emit referenceActivated(p->file, p->position, p->length);
+        return;
+    }
     const int position = m_model->position(row);
     if (position >= 0)
         emit problemActivated(position);

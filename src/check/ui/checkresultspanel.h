@@ -26,6 +26,12 @@ public:
     void showResult(const CheckResult &result, const QString &title);
     /// No result for the active page yet.
     void showNotChecked();
+    /// Shows the findings of a check over several pages, with a page column
+    /// naming each one's file below base; it stays when the active page changes.
+    void showSiteResult(const QList<CheckProblem> &problems, const QString &summary, const QString &title,
+                        const QString &base);
+    /// Whether the panel shows a check over several pages.
+    bool showsSiteResult() const { return m_siteResult; }
 
     QTableView *table() const { return m_table; }
     CheckResultsModel *model() const { return m_model; }
@@ -35,6 +41,8 @@ public:
 signals:
     /// A row was activated: the page position of its problem.
     void problemActivated(int position);
+    /// A row of a check over several pages was activated: its file and range.
+    void referenceActivated(const QString &file, int position, int length);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -51,6 +59,7 @@ private:
     QCheckBox *m_info;
     QString m_summaryText;
     bool m_hasResult = false;
+    bool m_siteResult = false;
 };
 
 } // namespace lumaro

@@ -7,6 +7,7 @@
 #include "projectstate.h"
 #include "publisher.h"
 #include "thtmlrichedit.h"
+#include "tinifil.h"
 #include "tprojectoptions.h"
 #include "tprojmanager.h"
 #include "tprojoptionsroot.h"
@@ -76,7 +77,8 @@ const QStringList &projectCommands()
 {
     static const QStringList names{QStringLiteral("SpeedButton107"), QStringLiteral("SpeedButton108"),
                                    QStringLiteral("projectindstillinger1"), QStringLiteral("visprojectmanager1"),
-                                   QStringLiteral("gemproject1"), QStringLiteral("gemprojectsom1")};
+                                   QStringLiteral("gemproject1"), QStringLiteral("gemprojectsom1"),
+                                   QStringLiteral("Checklinks1")};
     return names;
 }
 
@@ -408,6 +410,8 @@ void ProjectController::SpeedButton108Click()
 {
     ProjectState &st = state();
     if (!st.isOpen())
+        return;
+    if (m_publishCheck && tinifil(st.optionsFileName()).readuseroot() && !m_publishCheck())
         return;
     Publisher::Job job;
     job.optionsFile = st.optionsFileName();

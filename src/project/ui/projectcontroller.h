@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 namespace lumaro {
@@ -74,6 +75,10 @@ public:
     /// constructor; call again if the host replaces its editors.
     void attachEditors();
 
+    /// Asked by Publish before anything is copied (for a project that uses
+    /// a standard root); publishing goes on only when it answers true.
+    void setPublishCheck(std::function<bool()> check) { m_publishCheck = std::move(check); }
+
     /// Enables the project commands (after New, Open and drop).
     void enableProjectCommands();
     /// The long-lived directory picker of the project preferences.
@@ -103,6 +108,7 @@ private:
     PageHost &m_host;
     std::unique_ptr<ProjectState> m_ownState;
     Tprojoptionsroot *m_picker = nullptr;
+    std::function<bool()> m_publishCheck;
 };
 
 } // namespace lumaro

@@ -51,7 +51,11 @@ Tprojectoptions::Tprojectoptions(const QString &optionsFile, Tprojoptionsroot *p
 
     auto *publishGroup = new QGroupBox(QStringLiteral("Publish"), page);
     m_convChar = new QCheckBox(QStringLiteral("Convert special characters to tags when publish"), publishGroup);
-    (new QVBoxLayout(publishGroup))->addWidget(m_convChar);
+    m_checkExternal = new QCheckBox(QStringLiteral("Check external links"), publishGroup);
+    m_checkExternal->setToolTip(QStringLiteral("Ask the server of every http: and https: link when the links are checked"));
+    auto *publishLayout = new QVBoxLayout(publishGroup);
+    publishLayout->addWidget(m_convChar);
+    publishLayout->addWidget(m_checkExternal);
 
     m_useRoot = new QCheckBox(QStringLiteral("Use a standard root for the project"), page);
     m_root = pathLabel(page);
@@ -108,6 +112,7 @@ ProjectOptions Tprojectoptions::value() const
     o.root = m_root->text();
     o.useImageRoot = m_useImageRoot->isChecked();
     o.imageRoot = m_imageRoot->text();
+    o.checkExternal = m_checkExternal->isChecked();
     return o;
 }
 
@@ -121,6 +126,7 @@ void Tprojectoptions::setValue(const ProjectOptions &o)
     m_useImageRoot->setChecked(o.useImageRoot);
     m_imageRoot->setText(o.imageRoot);
     m_imageRoot->setToolTip(o.imageRoot);
+    m_checkExternal->setChecked(o.checkExternal);
 }
 
 bool Tprojectoptions::browse(QLabel *label)

@@ -14,7 +14,7 @@ namespace lumaro {
 class Tprojoptionsroot;
 
 /// The project preferences: the options of the project options file on one
-/// "Preferences" page. "Ok" writes all six options and closes; "Cancel"
+/// "Preferences" page. "Ok" writes all the options and closes; "Cancel"
 /// closes without writing; "Help" opens help context 1440.
 class Tprojectoptions : public QDialog {
     Q_OBJECT
@@ -37,6 +37,7 @@ public:
     QCheckBox *convCharBox() const { return m_convChar; }
     QCheckBox *useRootBox() const { return m_useRoot; }
     QCheckBox *useImageRootBox() const { return m_useImageRoot; }
+    QCheckBox *checkExternalBox() const { return m_checkExternal; }
     QLabel *rootLabel() const { return m_root; }
     QLabel *imageRootLabel() const { return m_imageRoot; }
     QPushButton *browseRootButton() const { return m_browseRoot; }
@@ -53,6 +54,7 @@ private:
     QCheckBox *m_convChar = nullptr;
     QCheckBox *m_useRoot = nullptr;
     QCheckBox *m_useImageRoot = nullptr;
+    QCheckBox *m_checkExternal = nullptr;
     QLabel *m_root = nullptr;
     QLabel *m_imageRoot = nullptr;
     QPushButton *m_browseRoot = nullptr;
