@@ -1,11 +1,11 @@
 // Hand-written tags through the real main window: the user selects a tag,
 // presses its button and OK without a change, and gets back all that was
 // selected. Then the keyboard: every tag dialog is accepted from the keys.
-#include "../../dialogs/ui/modaldialog.h"
 #include "fontdialogbase.h"
 #include "mainwindow.h"
 #include "mainwindow_fixture.h"
 #include "radiogroup.h"
+#include "search_modal.h"
 #include "tagdialog.h"
 #include "thtmlrichedit.h"
 #include "tlistbuilderdialog.h"
@@ -105,19 +105,23 @@ INSTANTIATE_TEST_SUITE_P(Table, MainWindowSelectionKept, ::testing::ValuesIn(kKe
 
 using MainWindowDialogKeys = test::MainWindowFixture;
 
-/// Presses a key on whatever has the focus in the active modal dialog.
+/// Presses a key on whatever has the focus in the modal dialog, as the
+/// keyboard does once the dialog is the active window.
 void pressInDialog(QDialog *d, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    QWidget *target = QApplication::focusWidget();
-    QTest::keyClick(target && d->isAncestorOf(target) ? target : d, key, modifiers);
+    d->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(d));
+    QWidget *target = d->focusWidget();
+    QTest::keyClick(target ? target : d, key, modifiers);
 }
 
 TEST_F(MainWindowDialogKeys, EnterAcceptsTheListBuilderAndTheMarquee)
 {
     thtmlrichedit *ed = page(QString(), 0);
     ModalDriver<Tlistbuilderdialog> list([](Tlistbuilderdialog *d) {
-        EXPECT_EQ(QApplication::focusWidget(), d->grid());
-        EXPECT_NE(d->grid()->state(), QAbstractItemView::EditingState) << "no cell editor open";
+        d->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(d));
+        EXPECT_EQ(d->focusWidget(), d->grid()) << "the grid, no cell editor";
         pressInDialog(d, Qt::Key_Return);
     });
     run("SpeedButton7");
@@ -126,7 +130,7 @@ TEST_F(MainWindowDialogKeys, EnterAcceptsTheListBuilderAndTheMarquee)
 
     ed = page(QStringLiteral("Hello"), 0, 5);
     ModalDriver<Tmarquee> marquee([](Tmarquee *d) {
-        EXPECT_NE(QApplication::focusWidget(), d->textEdit());
+        EXPECT_NE(d->focusWidget(), d->textEdit());
         pressInDialog(d, Qt::Key_Return);
     });
     run("SpeedButton70");
@@ -138,9 +142,13 @@ TEST_F(MainWindowDialogKeys, CtrlEnterAcceptsFromACellEditorAndAMultiLineBox)
 {
     thtmlrichedit *ed = page(QString(), 0);
     ModalDriver<Tlistbuilderdialog> list([](Tlistbuilderdialog *d) {
-        // A typed key opens the cell editor; Enter there only ends the edit.
-        QTest::keyClicks(d->grid(), "one");
-        ASSERT_EQ(d->grid()->state(), QAbstractItemView::EditingState);
+        // A typed key opens the cell editor.
+        d->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(d));
+        QTest::keyClick(d->grid(), Qt::Key_O);
+        QWidget *editor = d->focusWidget();
+        ASSERT_TRUE(editor && editor != d->grid() && d->grid()->isAncestorOf(editor)) << "a cell editor";
+        QTest::keyClicks(editor, "ne");
         pressInDialog(d, Qt::Key_Return, Qt::ControlModifier);
     });
     run("SpeedButton7");
@@ -149,7 +157,7 @@ TEST_F(MainWindowDialogKeys, CtrlEnterAcceptsFromACellEditorAndAMultiLineBox)
 
     ed = page(QString(), 0);
     ModalDriver<Tnoframe> noframe([](Tnoframe *d) {
-        EXPECT_EQ(QApplication::focusWidget(), d->textEdit());
+        EXPECT_EQ(d->focusWidget(), d->textEdit());
         QTest::keyClicks(d->textEdit(), "a");
         pressInDialog(d, Qt::Key_Return);
         d->textEdit()->insertPlainText(QString::fromUtf8("b\xc2\xa0" "c"));
@@ -170,15 +178,15 @@ TEST_F(MainWindowDialogKeys, TabEntersARadioGroupOnItsCheckedButton)
         QWidget *entered = nullptr;
         for (int i = 0; i < 20 && !entered; ++i) {
             pressInDialog(d, Qt::Key_Tab);
-            if (sizes->isAncestorOf(QApplication::focusWidget()))
-                entered = QApplication::focusWidget();
+            if (sizes->isAncestorOf(d->focusWidget()))
+                entered = d->focusWidget();
         }
         EXPECT_EQ(entered, sizes->button(4));
         // Arrows move inside the group; the next Tab leaves it.
         pressInDialog(d, Qt::Key_Down);
         EXPECT_EQ(sizes->checkedIndex(), 5);
         pressInDialog(d, Qt::Key_Tab);
-        EXPECT_FALSE(sizes->isAncestorOf(QApplication::focusWidget()));
+        EXPECT_FALSE(sizes->isAncestorOf(d->focusWidget()));
         d->okButton()->click();
     });
     run("SpeedButton78");
