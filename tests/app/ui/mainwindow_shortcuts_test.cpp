@@ -105,6 +105,19 @@ protected:
         return driver.seen();
     }
 
+    /// Ctrl+B still wraps in <B>, and the next preferences show the list
+    /// as stored.
+    void expectCtrlBAsStored()
+    {
+        thtmlrichedit *ed = page(QStringLiteral("w"), 0, 1);
+        press(Qt::Key_B, Qt::ControlModifier);
+        EXPECT_EQ(ed->text(), QStringLiteral("<B>w</B>"));
+        ASSERT_TRUE(preferences([](Tpreffdialog *d) {
+            EXPECT_EQ(d->shortcuts().records()[0].tag, "<B>");
+            d->cancelButton()->click();
+        }));
+    }
+
     ScriptedInteraction m_ui;
     QString m_install;
     std::unique_ptr<TMainwindow> m_window;
@@ -214,14 +227,7 @@ TEST_F(MainWindowShortcutsTest, CancelledShortcutEditsLeaveTheKeysAsTheFileSays)
         d->cancelButton()->click();
     }));
     EXPECT_EQ(shortcutBytes(), stored);
-    thtmlrichedit *ed = page(QStringLiteral("w"), 0, 1);
-    press(Qt::Key_B, Qt::ControlModifier);
-    EXPECT_EQ(ed->text(), QStringLiteral("<B>w</B>"));
-    // The next preferences show the list as stored.
-    ASSERT_TRUE(preferences([](Tpreffdialog *d) {
-        EXPECT_EQ(d->shortcuts().records()[0].tag, "<B>");
-        d->cancelButton()->click();
-    }));
+    expectCtrlBAsStored();
 }
 
 TEST_F(MainWindowShortcutsTest, CancelKeepsOnlyTheLiveColourSettings)
@@ -377,13 +383,7 @@ TEST_F(MainWindowShortcutsTest, AFailedWriteKeepsTheKeysAndTheListAsTheFileIs)
     }));
     ASSERT_EQ(m_ui.messages.size(), 1);
     EXPECT_TRUE(m_ui.lastMessage().contains(QStringLiteral("The shortcuts stay as they were")));
-    thtmlrichedit *ed = page(QStringLiteral("w"), 0, 1);
-    press(Qt::Key_B, Qt::ControlModifier);
-    EXPECT_EQ(ed->text(), QStringLiteral("<B>w</B>"));
-    ASSERT_TRUE(preferences([](Tpreffdialog *d) {
-        EXPECT_EQ(d->shortcuts().records()[0].tag, "<B>");
-        d->cancelButton()->click();
-    }));
+    expectCtrlBAsStored();
 }
 
 TEST_F(MainWindowShortcutsTest, OkWithoutAChangeKeepsTheStoredFontAndAutosave)
