@@ -10,6 +10,7 @@
 #include "thtmlrichedit.h"
 #include "tlistbuilderdialog.h"
 #include "tmarquee.h"
+#include "ttablebuilderdialog.h"
 #include "tnoframe.h"
 
 #include <QAbstractItemView>
@@ -136,6 +137,18 @@ TEST_F(MainWindowDialogKeys, EnterAcceptsTheListBuilderAndTheMarquee)
     run("SpeedButton70");
     ASSERT_TRUE(marquee.seen());
     EXPECT_EQ(ed->text(), QStringLiteral("<MARQUEE LOOP=INFINITE>Hello</MARQUEE>"));
+}
+
+TEST_F(MainWindowDialogKeys, EnterAcceptsTheTableBuilder)
+{
+    thtmlrichedit *ed = page(QString(), 0);
+    ModalDriver<Ttablebuilderdialog> table([](Ttablebuilderdialog *d) {
+        pressInDialog(d, Qt::Key_Return);
+        EXPECT_FALSE(d->isVisible());
+    });
+    run("SpeedButton6");
+    ASSERT_TRUE(table.seen());
+    EXPECT_TRUE(ed->text().startsWith(QStringLiteral("<TABLE"))) << ed->text().toStdString();
 }
 
 TEST_F(MainWindowDialogKeys, CtrlEnterAcceptsFromACellEditorAndAMultiLineBox)
