@@ -4,13 +4,17 @@
 
 namespace lumaro {
 
+namespace {
+const QString kField = QStringLiteral("<INPUT");
+}
+
 void CheckboxTag::decode(const QString &tagText)
 {
     *this = CheckboxTag();
     if (tagText.isEmpty())
         return;
-    prompt = FormFieldReader::prompt(tagText);
-    const QString tag = FormFieldReader::tag(tagText);
+    prompt = FormFieldReader::prompt(tagText, kField);
+    const QString tag = FormFieldReader::tag(tagText, kField);
     name = TagAttributes::value(tag, QStringLiteral("NAME"), QString());
     value = TagAttributes::value(tag, QStringLiteral("VALUE"), QString());
     checked = TagAttributes::flag(tag, QStringLiteral("CHECKED"));

@@ -13,7 +13,7 @@ struct CheckboxTag {
     bool checked = false;
 
     /// Resets to the defaults and reads a selected check box: the prompt
-    /// before the first "<", NAME, VALUE and the CHECKED flag.
+    /// before its "<INPUT", NAME, VALUE and the CHECKED flag (alone or with a value).
     void decode(const QString &tagText);
     /// Prompt and tag when the name is not empty, otherwise nothing at all.
     QString build() const;

@@ -3,15 +3,21 @@
 
 namespace lumaro {
 
-QString FormFieldReader::prompt(const QString &text)
+qsizetype FormFieldReader::fieldStart(const QString &text, const QString &field)
 {
-    const qsizetype open = text.indexOf(QLatin1Char('<'));
+    const qsizetype at = text.indexOf(field);
+    return at >= 0 ? at : text.indexOf(QLatin1Char('<'));
+}
+
+QString FormFieldReader::prompt(const QString &text, const QString &field)
+{
+    const qsizetype open = fieldStart(text, field);
     return open > 0 ? text.left(open) : QString();
 }
 
-QString FormFieldReader::tag(const QString &text)
+QString FormFieldReader::tag(const QString &text, const QString &field)
 {
-    const qsizetype open = text.indexOf(QLatin1Char('<'));
+    const qsizetype open = fieldStart(text, field);
     return open > 0 ? text.mid(open) : text;
 }
 

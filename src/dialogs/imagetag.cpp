@@ -61,6 +61,17 @@ QString separateAttributes(const QString &tag)
     return out;
 }
 
+/// The first "<A" start tag of text; empty when there is none. The link is
+/// read from it only, never from an AREA or another tag's HREF.
+QString anchorTag(const QString &text)
+{
+    for (qsizetype at = text.indexOf(QLatin1String("<A")); at >= 0; at = text.indexOf(QLatin1String("<A"), at + 1)) {
+        if (at + 2 < text.size() && TagDecoder::isAttributeSeparator(text.at(at + 2)))
+            return text.mid(at, tagEnd(text, at) - at);
+    }
+    return QString();
+}
+
 QString leadingDigits(const QString &value)
 {
     qsizetype n = 0;
@@ -132,8 +143,9 @@ ImageTag ImageTag::decode(const QString &selection)
     ImageTag t;
     QString text = selection;
 
-    // The map is cut through "</MAP>" and its line break, so it is written
-    // back in front of the element unchanged.
+    // The map is cut from its "<MAP" through "</MAP>" and its line break,
+    // wherever it stands, so it is written back in front of the element
+    // unchanged and the image tag stays whole.
     const qsizetype mapAt = text.indexOf(QLatin1String("<MAP"));
     if (mapAt >= 0) {
         qsizetype end = text.indexOf(QLatin1String("</MAP>"), mapAt);
@@ -143,9 +155,9 @@ ImageTag ImageTag::decode(const QString &selection)
                 ++end;
             if (end < text.size() && text.at(end) == u'\n')
                 ++end;
-            t.mapPrefix = text.left(end);
+            t.mapPrefix = text.mid(mapAt, end - mapAt);
             t.mapPresent = true;
-            text.remove(0, end);
+            text.remove(mapAt, end - mapAt);
         }
     }
 
@@ -164,10 +176,9 @@ ImageTag ImageTag::decode(const QString &selection)
     }
 
     const qsizetype imageAt = text.indexOf(QLatin1String("<IMG"));
-    const QString anchor = imageAt < 0 ? text : text.left(imageAt);
-    const QString img = imageAt < 0 ? QString() : separateAttributes(text.mid(imageAt));
+    const QString img = imageAt < 0 ? QString() : separateAttributes(text.mid(imageAt, tagEnd(text, imageAt) - imageAt));
 
-    t.link = TagAttributes::value(anchor, QStringLiteral("HREF"), QString());
+    t.link = TagAttributes::value(anchorTag(imageAt < 0 ? text : text.left(imageAt)), QStringLiteral("HREF"), QString());
     t.image = TagAttributes::value(img, QStringLiteral("SRC"), QString());
     t.lowSrc = TagAttributes::value(img, QStringLiteral("LOWSRC"), QString());
     t.alt = TagAttributes::value(img, QStringLiteral("ALT"), QString());

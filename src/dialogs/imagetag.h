@@ -48,10 +48,12 @@ struct ImageTag {
     QString soundLoop = QStringLiteral("-1");
     bool mosaicSound = false; ///< SOUND instead of BGSOUND
 
-    /// Reads a selection into a fresh value. A MAP element up to "</MAP>"
-    /// and the line break after it is cut off into mapPrefix; the sound tag
-    /// and the image tag are read each on its own, so each Loop comes from
-    /// its own tag. Absent attributes keep the defaults.
+    /// Reads a selection into a fresh value. A MAP element, from its "<MAP"
+    /// through "</MAP>" and the line break after it, is cut off into
+    /// mapPrefix wherever it stands; the sound tag, the image tag and the
+    /// link's "<A" start tag are read each on its own, so each Loop comes
+    /// from its own tag and no AREA's HREF becomes the link. Absent
+    /// attributes keep the defaults.
     static ImageTag decode(const QString &selection);
     /// The element in its fixed order:
     /// map + link + IMG SRC + LOWSRC + WIDTH + HEIGHT + USEMAP + ALIGN + ALT +

@@ -94,6 +94,16 @@ void ListBuilderModel::fjernlist(const QString &selection)
 {
     *this = ListBuilderModel();
     const qsizetype from = ElementStart::tagEnd(selection);
+    const bool list = ElementStart::begins(selection, QStringLiteral("<UL"))
+        || ElementStart::begins(selection, QStringLiteral("<OL")) || ElementStart::begins(selection, QStringLiteral("<DL"));
+    if (list) {
+        QString start = selection.left(from);
+        if (start.endsWith(QLatin1Char('>')))
+            start.chop(1);
+        if (start.startsWith(QLatin1String("<OL")))
+            start = TagAttributes::without(start, QStringLiteral("TYPE"));
+        startAttributes = start.mid(3);
+    }
     if (ElementStart::begins(selection, QStringLiteral("<UL")))
         fjernblist(selection, from);
     else if (ElementStart::begins(selection, QStringLiteral("<OL")))
@@ -193,7 +203,7 @@ void ListBuilderModel::fjerndlist(const QString &text, qsizetype from)
 
 QString ListBuilderModel::lavblist() const
 {
-    QString out = QStringLiteral("<UL>") + kCrLf;
+    QString out = QStringLiteral("<UL") + startAttributes + QLatin1Char('>') + kCrLf;
     for (const Row &r : m_rows)
         out += QStringLiteral("<LI>") + r.text + kCrLf;
     return out + QStringLiteral("</UL>") + trailing;
@@ -202,7 +212,7 @@ QString ListBuilderModel::lavblist() const
 QString ListBuilderModel::lavolist() const
 {
     const QString item = QStringLiteral("<LI TYPE=") + orderedTypeCode(orderedType) + QLatin1Char('>');
-    QString out = QStringLiteral("<OL>") + kCrLf;
+    QString out = QStringLiteral("<OL") + startAttributes + QLatin1Char('>') + kCrLf;
     for (const Row &r : m_rows)
         out += item + r.text + kCrLf;
     return out + QStringLiteral("</OL>") + trailing;
@@ -210,7 +220,7 @@ QString ListBuilderModel::lavolist() const
 
 QString ListBuilderModel::lavdlist() const
 {
-    QString out = QStringLiteral("<DL>") + kCrLf;
+    QString out = QStringLiteral("<DL") + startAttributes + QLatin1Char('>') + kCrLf;
     for (const Row &r : m_rows)
         out += QStringLiteral("<DT>") + r.text + QStringLiteral("<DD>") + r.definition + kCrLf;
     return out + QStringLiteral("</DL>") + trailing;

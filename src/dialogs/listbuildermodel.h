@@ -44,6 +44,10 @@ public:
     int orderedType = 0;  ///< 0 .. OrderedTypeCount-1
     /// What the selection held after the list's end tag, put back unchanged.
     QString trailing;
+    /// The list start tag's attributes as selected (" CLASS=\"nav\"" ...),
+    /// written into the list tag of whichever type is chosen; an ordered
+    /// list's TYPE is not among them, its items carry the numbering.
+    QString startAttributes;
 
     /// Resets to a new two-item bulleted list and, when the selection begins
     /// with a "<UL", "<OL" or "<DL" start tag, reads the list instead.

@@ -9,25 +9,7 @@ namespace {
 
 const QString kMarquee = QStringLiteral("<MARQUEE");
 const QString kFont = QStringLiteral("<FONT");
-
-/// The wrapper's colour when tag is exactly the FONT start tag this dialog
-/// writes (COLOR its one attribute); nothing for any other FONT tag, whose
-/// further attributes the dialog could not keep.
-std::optional<QString> fjerntext(const QString &tag)
-{
-    const QString inner = tag.mid(kFont.size(), tag.size() - kFont.size() - 1).trimmed();
-    const QString key = QStringLiteral("COLOR=");
-    if (!inner.startsWith(key) || !tag.endsWith(QLatin1Char('>')))
-        return std::nullopt;
-    const std::optional<QString> color = TagAttributes::value(tag, QStringLiteral("COLOR"));
-    if (!color)
-        return std::nullopt;
-    // Nothing but the value may follow it.
-    const QString bare = inner.mid(key.size());
-    if (bare != *color && bare != QLatin1Char('"') + *color + QLatin1Char('"'))
-        return std::nullopt;
-    return color;
-}
+const QString kColor = QStringLiteral("COLOR");
 
 /// A WIDTH or HEIGHT value: "%" anywhere makes it a percentage, the number
 /// is what comes before it.
@@ -55,10 +37,12 @@ void MarqueeTag::decode(const QString &tagText)
     qsizetype start = 0;
     bool wrapped = false;
     if (ElementStart::begins(tagText, kFont)) {
+        // A FONT start tag directly before the marquee is its wrapper, kept
+        // whole; its COLOR (quotes and all) is the foreground.
         const qsizetype fontEnd = ElementStart::tagEnd(tagText);
-        const std::optional<QString> color = fjerntext(tagText.left(fontEnd));
-        if (color && ElementStart::begins(tagText, kMarquee, fontEnd)) {
-            foreground = *color;
+        if (ElementStart::begins(tagText, kMarquee, fontEnd)) {
+            fontTag = tagText.left(fontEnd);
+            foreground = TagAttributes::written(fontTag, kColor).value_or(QString());
             wrapped = true;
             start = fontEnd;
         }
@@ -106,7 +90,8 @@ void MarqueeTag::decodeStartTag(const QString &tag)
     else if (directionValue == QLatin1String("LEFT"))
         directionRight = false;
 
-    readNumber(tag, QStringLiteral("BGCOLOR"), background);
+    // Quotes are kept, so a quoted colour is written back quoted.
+    background = TagAttributes::written(tag, QStringLiteral("BGCOLOR")).value_or(background);
     readSize(tag, QStringLiteral("HEIGHT"), height, heightPercent);
     readSize(tag, QStringLiteral("WIDTH"), width, widthPercent);
     readNumber(tag, QStringLiteral("HSPACE"), hspace);
@@ -151,9 +136,28 @@ QString MarqueeTag::build() const
     number("WIDTH", width, widthPercent);
     out += QLatin1Char('>') + text + QStringLiteral("</MARQUEE>");
 
-    if (!foreground.isEmpty())
-        out = QStringLiteral("<FONT COLOR=") + foreground + QLatin1Char('>') + out + QStringLiteral("</FONT>");
+    const QString wrapper = fontStart();
+    if (!wrapper.isEmpty())
+        out = wrapper + out + QStringLiteral("</FONT>");
     return out + trailing;
+}
+
+QString MarqueeTag::fontStart() const
+{
+    if (fontTag.isEmpty())
+        return foreground.isEmpty() ? QString() : QStringLiteral("<FONT COLOR=") + foreground + QLatin1Char('>');
+    const qsizetype value = TagAttributes::find(fontTag, kColor);
+    if (value < 0) {
+        if (foreground.isEmpty())
+            return fontTag;
+        return QStringLiteral("<FONT COLOR=") + foreground + fontTag.mid(kFont.size());
+    }
+    const qsizetype end = value + TagAttributes::written(fontTag, kColor)->size();
+    if (!foreground.isEmpty())
+        return fontTag.left(value) + foreground + fontTag.mid(end);
+    // No colour any more: a FONT tag left without attributes goes whole.
+    const QString rest = TagAttributes::without(fontTag, kColor);
+    return rest == QLatin1String("<FONT>") ? QString() : rest;
 }
 
 } // namespace lumaro

@@ -13,7 +13,7 @@ struct MarqueeTag {
     /// "Align" radio buttons, in their order; None writes nothing.
     enum class Align { Top, Middle, Bottom, None };
 
-    QString foreground;   ///< the FONT COLOR wrapper; empty: no wrapper
+    QString foreground;   ///< the FONT wrapper's COLOR as written; empty: none
     QString background;   ///< BGCOLOR; empty: left out
     Behavior behavior = Behavior::Default;
     Align align = Align::None;
@@ -32,9 +32,12 @@ struct MarqueeTag {
     QString text;                 ///< the marquee text, line breaks as CR LF
     /// What the selection held after the element, put back unchanged.
     QString trailing;
+    /// The wrapper's FONT start tag as selected, its other attributes kept;
+    /// empty when the selection had no wrapper.
+    QString fontTag;
 
     /// Resets to the defaults and reads the selection: a selection beginning
-    /// "<MARQUEE", or a FONT COLOR start tag directly followed by "<MARQUEE",
+    /// "<MARQUEE", or a FONT start tag directly followed by "<MARQUEE",
     /// is read back (attributes from the MARQUEE start tag only, the text up
     /// to "</MARQUEE" or the end of the selection); any other selection
     /// becomes the text of a new marquee.
@@ -45,6 +48,9 @@ struct MarqueeTag {
 
 private:
     void decodeStartTag(const QString &tag);
+    /// The wrapper's start tag: the selected one with the foreground as its
+    /// COLOR, or a new one; empty when there is neither colour nor wrapper.
+    QString fontStart() const;
 };
 
 } // namespace lumaro

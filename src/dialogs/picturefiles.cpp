@@ -11,18 +11,11 @@ QString lowerExtension(const QString &path)
     return dot < 0 ? QString() : name.mid(dot).toLower();
 }
 
-QString anyCase(const QString &pattern)
+/// "*.*" is every file; other patterns stay as written (the file dialog
+/// matches them in any case).
+QString plainPattern(const QString &pattern)
 {
-    if (pattern == QLatin1String("*.*"))
-        return QStringLiteral("*");
-    QString out;
-    for (const QChar c : pattern) {
-        if (c.isLetter() && c.toLower() != c.toUpper())
-            out += u'[' + c.toLower() + c.toUpper() + u']';
-        else
-            out += c;
-    }
-    return out;
+    return pattern == QLatin1String("*.*") ? QStringLiteral("*") : pattern;
 }
 } // namespace
 
@@ -66,7 +59,7 @@ QStringList PictureFiles::nameFilters(const QString &pipeFilter)
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QStringList patterns = parts[i + 1].split(u';', Qt::SkipEmptyParts);
         for (QString &p : patterns)
-            p = anyCase(p.trimmed());
+            p = plainPattern(p.trimmed());
         entries.append(parts[i] + QStringLiteral(" (") + patterns.join(u' ') + u')');
     }
     return entries;

@@ -27,8 +27,9 @@ public:
 
     /// The entries of a file type list written as the program's text table
     /// writes it ("Description|pattern;pattern|..."), as Qt name filters
-    /// ("Description (pattern pattern)") whose patterns match in any case:
-    /// "*.gif" becomes "*.[gG][iI][fF]". "*.*" becomes "*".
+    /// ("Description (pattern pattern)"), the patterns shown as written
+    /// ("Image files (*.gif *.jpg *.jpeg)"); the file dialogs match them in
+    /// any case. "*.*" becomes "*".
     static QStringList nameFilters(const QString &pipeFilter);
 };
 

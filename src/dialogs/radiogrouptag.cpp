@@ -41,7 +41,9 @@ void RadioGroupTag::decode(const QString &tagText)
         if (read.isEmpty())
             name = TagAttributes::value(tag, QStringLiteral("NAME"), QString());
         read.append({tagText.mid(from, at - from), TagAttributes::value(tag, QStringLiteral("VALUE"), QString())});
-        if (marked == 0 && TagAttributes::flag(tag, QStringLiteral("SELECTED")))
+        // Browsers show the button marked CHECKED; older pages say SELECTED.
+        if (marked == 0
+            && (TagAttributes::flag(tag, QStringLiteral("CHECKED")) || TagAttributes::flag(tag, QStringLiteral("SELECTED"))))
             marked = int(read.size());
         from = end;
         while (from < tagText.size() && isLineBreak(tagText.at(from)))
@@ -66,7 +68,7 @@ QString RadioGroupTag::build() const
     for (qsizetype k = 0; k < buttons.size(); ++k) {
         const Button &b = buttons.at(k);
         text += b.prompt + QStringLiteral("<INPUT NAME=\"") + name + QStringLiteral("\" TYPE=RADIO VALUE=\"") + b.value
-            + QStringLiteral("\" ") + (k + 1 == selected ? QStringLiteral("SELECTED>") : QStringLiteral(">"));
+            + QStringLiteral("\" ") + (k + 1 == selected ? QStringLiteral("CHECKED>") : QStringLiteral(">"));
     }
     return text;
 }

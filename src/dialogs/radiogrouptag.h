@@ -20,15 +20,15 @@ struct RadioGroupTag {
     static constexpr int MaxButtons = 20;
 
     QString name;
-    /// The button (1-based) written with SELECTED; 0 or a number past the
+    /// The button (1-based) written with CHECKED; 0 or a number past the
     /// last button selects none.
     int selected = 1;
     QList<Button> buttons = QList<Button>(MinButtons);
 
     /// Resets to the defaults and reads a selected group: one button per
     /// "<INPUT" tag, its prompt being the text in front of it. The name is
-    /// the first button's NAME; the selected number is the button marked
-    /// SELECTED, or 0 when none is. At least two buttons result.
+    /// the first button's NAME; the selected number is the first button
+    /// marked CHECKED or SELECTED, or 0 when none is. At least two buttons result.
     void decode(const QString &tagText);
     /// The buttons in order, back to back; nothing when the name is empty.
     QString build() const;

@@ -8,6 +8,23 @@ bool endsBareValue(QChar c)
 {
     return TagDecoder::isAttributeSeparator(c) || c == QLatin1Char('>');
 }
+
+/// True when the double quote just before `at` closes a value: an even
+/// number of quotes stands between the tag's "<" and `at`. Browsers start a
+/// new attribute there (NAME="a"SRC="b").
+bool afterClosingQuote(const QString &text, qsizetype at)
+{
+    if (at <= 0 || text.at(at - 1) != QLatin1Char('"'))
+        return false;
+    const qsizetype open = text.lastIndexOf(QLatin1Char('<'), at - 1);
+    const qsizetype quotes = QStringView(text).mid(open + 1, at - open - 1).count(QLatin1Char('"'));
+    return quotes % 2 == 0;
+}
+
+bool startsAttribute(const QString &text, qsizetype at)
+{
+    return at > 0 && (TagDecoder::isAttributeSeparator(text.at(at - 1)) || afterClosingQuote(text, at));
+}
 } // namespace
 
 qsizetype TagAttributes::find(const QString &text, const QString &name)
@@ -15,7 +32,7 @@ qsizetype TagAttributes::find(const QString &text, const QString &name)
     const QString key = name + QLatin1Char('=');
     for (qsizetype at = text.indexOf(key, 0, Qt::CaseSensitive); at >= 0;
          at = text.indexOf(key, at + 1, Qt::CaseSensitive)) {
-        if (at > 0 && TagDecoder::isAttributeSeparator(text.at(at - 1)))
+        if (startsAttribute(text, at))
             return at + key.size();
     }
     return -1;
@@ -34,6 +51,29 @@ std::optional<QString> TagAttributes::value(const QString &text, const QString &
     while (end < text.size() && !endsBareValue(text.at(end)))
         ++end;
     return text.mid(begin, end - begin);
+}
+
+std::optional<QString> TagAttributes::written(const QString &text, const QString &name)
+{
+    const qsizetype begin = find(text, name);
+    if (begin < 0)
+        return std::nullopt;
+    const std::optional<QString> inner = value(text, name);
+    if (begin < text.size() && text.at(begin) == QLatin1Char('"'))
+        return text.mid(begin, inner->size() + 2);  // mid() stops at the end of an unclosed value
+    return inner;
+}
+
+QString TagAttributes::without(const QString &tag, const QString &name)
+{
+    const qsizetype value = find(tag, name);
+    if (value < 0)
+        return tag;
+    const qsizetype end = value + written(tag, name)->size();
+    qsizetype from = value - name.size() - 1;
+    while (from > 0 && TagDecoder::isAttributeSeparator(tag.at(from - 1)))
+        --from;
+    return tag.left(from) + tag.mid(end);
 }
 
 QString TagAttributes::value(const QString &text, const QString &name, const QString &fallback)
@@ -57,6 +97,8 @@ std::optional<QString> TagAttributes::number(const QString &text, const QString 
 bool TagAttributes::flag(const QString &text, const QString &word)
 {
     // Skip quoted values, so a word inside VALUE="... CHECKED ..." is no flag.
+    // A flag may carry a value of its own (NORESIZE="NORESIZE"): it is set
+    // all the same.
     bool quoted = false;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text.at(i);
@@ -64,12 +106,15 @@ bool TagAttributes::flag(const QString &text, const QString &word)
             quoted = !quoted;
             continue;
         }
-        if (quoted || i == 0 || !TagDecoder::isAttributeSeparator(text.at(i - 1)))
+        if (quoted || i == 0)
+            continue;
+        const QChar before = text.at(i - 1);
+        if (!TagDecoder::isAttributeSeparator(before) && before != QLatin1Char('"'))
             continue;
         if (QStringView(text).mid(i, word.size()) != word)
             continue;
         const qsizetype after = i + word.size();
-        if (after >= text.size() || endsBareValue(text.at(after)))
+        if (after >= text.size() || endsBareValue(text.at(after)) || text.at(after) == QLatin1Char('='))
             return true;
     }
     return false;

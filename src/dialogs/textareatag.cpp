@@ -4,13 +4,17 @@
 
 namespace lumaro {
 
+namespace {
+const QString kField = QStringLiteral("<TEXTAREA");
+}
+
 void TextAreaTag::decode(const QString &tagText)
 {
     *this = TextAreaTag();
     if (tagText.isEmpty())
         return;
-    prompt = FormFieldReader::prompt(tagText);
-    const QString tag = FormFieldReader::tag(tagText);
+    prompt = FormFieldReader::prompt(tagText, kField);
+    const QString tag = FormFieldReader::tag(tagText, kField);
     name = TagAttributes::value(tag, QStringLiteral("NAME"), QString());
     height = FormFieldReader::number(tag, QStringLiteral("ROWS"), height);
     width = FormFieldReader::number(tag, QStringLiteral("COLS"), width);

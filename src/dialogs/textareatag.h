@@ -13,7 +13,7 @@ struct TextAreaTag {
     QString height = QStringLiteral("1");   ///< ROWS; a text area has at least one row
 
     /// Resets to the defaults and reads a selected text area: the prompt
-    /// before the first "<", NAME, ROWS and COLS.
+    /// before its "<TEXTAREA", NAME, ROWS and COLS.
     void decode(const QString &tagText);
     /// The prompt, then the element when the name is not empty.
     QString build() const;

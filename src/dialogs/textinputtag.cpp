@@ -4,6 +4,10 @@
 
 namespace lumaro {
 
+namespace {
+const QString kField = QStringLiteral("<INPUT");
+}
+
 void TextInputTag::decode(const QString &tagText)
 {
     const Type keep = type;
@@ -11,8 +15,8 @@ void TextInputTag::decode(const QString &tagText)
     type = keep;
     if (tagText.isEmpty())
         return;
-    prompt = FormFieldReader::prompt(tagText);
-    const QString tag = FormFieldReader::tag(tagText);
+    prompt = FormFieldReader::prompt(tagText, kField);
+    const QString tag = FormFieldReader::tag(tagText, kField);
     name = TagAttributes::value(tag, QStringLiteral("NAME"), QString());
     size = FormFieldReader::number(tag, QStringLiteral("SIZE"), size);
     maxLength = FormFieldReader::number(tag, QStringLiteral("MAXLENGTH"), maxLength);

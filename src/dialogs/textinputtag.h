@@ -16,7 +16,7 @@ struct TextInputTag {
     QString maxLength = QStringLiteral("0");   ///< exactly "0" writes no MAXLENGTH
 
     /// Resets every field but the type to its default and reads a selected
-    /// field: the prompt before the first "<", NAME, SIZE and MAXLENGTH.
+    /// field: the prompt before its "<INPUT", NAME, SIZE and MAXLENGTH.
     void decode(const QString &tagText);
     /// The prompt, then the INPUT tag when the name is not empty.
     QString build() const;

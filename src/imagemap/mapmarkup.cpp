@@ -152,6 +152,39 @@ std::optional<MapArea> areaFromTag(const QString &tag)
     return area;
 }
 
+/// The text without control characters other than tab; counts the change.
+QString withoutControls(const QString &text, bool *changed)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text)
+        if (c == u'\t' || c.category() != QChar::Other_Control)
+            out += c;
+    *changed = *changed || out.size() != text.size();
+    return out;
+}
+
+/// Drops control characters from every text of the map, one count per line
+/// that had any.
+int dropControls(MapDocument &map)
+{
+    int lines = 0;
+    const auto clean = [&lines](std::initializer_list<QString *> texts) {
+        bool changed = false;
+        for (QString *t : texts)
+            *t = withoutControls(*t, &changed);
+        lines += changed;
+    };
+    clean({&map.name});
+    clean({&map.comment});
+    clean({&map.pictureName});
+    for (MapArea &a : map.areas) {
+        clean({&a.url});
+        clean({&a.comment});
+    }
+    return lines;
+}
+
 /// Texts put between quotes or inside a comment are kept from ending them
 /// early; the builder's fields refuse these characters, so this only
 /// guards text that came from elsewhere.
@@ -243,6 +276,7 @@ MapReadResult MapMarkup::read(const QString &text)
         else
             ++result.problems;
     }
+    result.cleaned = dropControls(result.map);
     return result;
 }
 

@@ -27,6 +27,9 @@ struct MapReadResult {
     /// AREA tags that were skipped: an unknown shape, too few coordinates,
     /// a coordinate that is not a 32-bit decimal number, or a tag cut short.
     int problems = 0;
+    /// Lines (the map's name, a comment, an area) from which control
+    /// characters other than tab were dropped: they would reach the page.
+    int cleaned = 0;
 };
 
 /// The MAP markup of an image map, written inline in front of an image tag

@@ -39,8 +39,12 @@ Preferences Preferences::read(const tregini &settings)
     Preferences p;
     p.wordwrap = settings.readwordwrap();
     p.convsave = settings.readconvsave();
-    p.autosave = settings.readautosaveok();
-    p.minutes = minutesFrom(settings.readautosavetime());
+    // Autosave runs only with a whole number of minutes above 0.
+    const QString time = settings.readautosavetime();
+    int stored = 0;
+    const bool runs = tregini::parseInteger(time.trimmed(), &stored) && stored > 0;
+    p.autosave = settings.readautosaveok() && runs;
+    p.minutes = minutesFrom(time);
     p.browser = settings.readbrowser();
     p.usecolor = settings.readusecolor();
     p.usefontattr = settings.readusefontattr();
@@ -49,12 +53,24 @@ Preferences Preferences::read(const tregini &settings)
 
 void Preferences::write(tregini &settings) const
 {
+    write(settings, true);
+}
+
+void Preferences::write(tregini &settings, const Preferences &before) const
+{
+    write(settings, autosave != before.autosave || (autosave && minutes != before.minutes));
+}
+
+void Preferences::write(tregini &settings, bool withAutosave) const
+{
     settings.writeusefontattr(usefontattr);
     settings.writeusecolor(usecolor);
     settings.writewordwrap(wordwrap);
-    settings.writeautosavetime(QString::number(minutes));
+    if (withAutosave)
+        settings.writeautosavetime(QString::number(minutes));
     settings.writebrowser(browser);
-    settings.writeautosaveok(autosave);
+    if (withAutosave)
+        settings.writeautosaveok(autosave);
     settings.writeconvsave(convsave);
 }
 

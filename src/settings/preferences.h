@@ -46,10 +46,16 @@ struct Preferences {
 
     static Preferences read(const tregini &settings);
     void write(tregini &settings) const;
+    /// Writes like write(), but the autosave values only when the choice
+    /// differs from what ran before (as read): OK without a change keeps a
+    /// stored time of 0 or a text that is no number.
+    void write(tregini &settings, const Preferences &before) const;
 
     /// The autosave minutes of a stored text: a number below 1 or no number
     /// gives 5 (a zero interval would save without pause); larger numbers
     /// than a timer can count are cut to kMaxMinutes.
+    /// "Use autosave" shows what runs: the stored flag with a stored time
+    /// that is a number of at least 1 minute.
     static int minutesFrom(const QString &text);
 
     /// A program path as the browser setting holds it: quoted when it
@@ -62,6 +68,9 @@ struct Preferences {
     static const QList<TagClassEntry> &tagClasses();
 
     friend bool operator==(const Preferences &, const Preferences &) = default;
+
+private:
+    void write(tregini &settings, bool withAutosave) const;
 };
 
 } // namespace lumaro

@@ -1,5 +1,7 @@
 #include "shortcutkey.h"
 
+#include <algorithm>
+
 #include <QKeySequence>
 
 #include <array>
@@ -167,6 +169,20 @@ bool ShortcutKey::reserved(quint16 stored)
         return std::string_view("NOSXCVR").find(char(vk)) != std::string_view::npos || vk == 0x73; // 0x73: F4
     if (modifiers == kAlt)
         return std::string_view("FEPH").find(char(vk)) != std::string_view::npos;
+    return false;
+}
+
+bool ShortcutKey::editorKey(quint16 stored)
+{
+    // Virtual-key codes: Backspace, End, Home, the four arrows, Insert, Delete.
+    static constexpr quint8 kMoving[] = {0x08, 0x23, 0x24, 0x25, 0x26, 0x27, 0x28, 0x2D, 0x2E};
+    const quint8 vk = stored & 0xFF;
+    const quint16 modifiers = stored & 0xFF00;
+    const bool moving = std::find(std::begin(kMoving), std::end(kMoving), vk) != std::end(kMoving);
+    if (modifiers == kCtrl)
+        return moving || vk == 'Z' || vk == 'Y' || vk == 'A';
+    if (modifiers == (kCtrl | kShift))
+        return (moving && vk != 0x08 && vk != 0x2D && vk != 0x2E) || vk == 'Z';
     return false;
 }
 

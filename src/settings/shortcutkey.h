@@ -36,6 +36,11 @@ public:
     /// Ctrl+N, O, S, X, C, V, R, F4, the menu bar's Alt+F, E, P, H, and Enter
     /// held with Ctrl or Alt (the page's line-break and paragraph keys).
     static bool reserved(quint16 stored);
+    /// Keys the page editor uses itself (undo and redo, select all, moving
+    /// and selecting by word and to the ends of the text, copy by Ctrl+Insert,
+    /// deleting by word): a new shortcut may not take them. A shortcut file
+    /// that binds one still works, the page lets bound keys through.
+    static bool editorKey(quint16 stored);
 };
 
 } // namespace lumaro

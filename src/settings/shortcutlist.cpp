@@ -49,7 +49,7 @@ QList<ShortcutList::Row> ShortcutList::rows() const
 
 bool ShortcutList::keyInUse(quint16 key, qsizetype except) const
 {
-    if (ShortcutKey::reserved(key))
+    if (ShortcutKey::reserved(key) || ShortcutKey::editorKey(key))
         return true;
     for (qsizetype i = 0; i < m_records.size(); ++i)
         if (i != except && m_records[i].key == key)

@@ -87,7 +87,7 @@ const BuildCase kBuildCases[] = {
     {"CheckboxEmptyNameWritesNothing", [] { return CheckboxTag{s(""), s("Tick"), s("1"), true}.build(); }, ""},
     {"RadioThreeSelected2",
      [] { return radioGroup("g", 2, {{s("A"), s("a")}, {s("B"), s("b")}, {s("C"), s("c")}}).build(); },
-     "A<INPUT NAME=\"g\" TYPE=RADIO VALUE=\"a\" >B<INPUT NAME=\"g\" TYPE=RADIO VALUE=\"b\" SELECTED>"
+     "A<INPUT NAME=\"g\" TYPE=RADIO VALUE=\"a\" >B<INPUT NAME=\"g\" TYPE=RADIO VALUE=\"b\" CHECKED>"
      "C<INPUT NAME=\"g\" TYPE=RADIO VALUE=\"c\" >"},
     {"RadioNoneSelected", [] { return radioGroup("g", 0, {{s(""), s("a")}, {s(""), s("b")}}).build(); },
      "<INPUT NAME=\"g\" TYPE=RADIO VALUE=\"a\" ><INPUT NAME=\"g\" TYPE=RADIO VALUE=\"b\" >"},
@@ -153,13 +153,13 @@ const ReadBackCase kReadBackCases[] = {
     {"TextAreaOwn", Field::TextArea, "Note<TEXTAREA NAME=\"n\" COLS=60 ROWS=4></TEXTAREA>", nullptr},
     {"CheckboxOwnTicked", Field::Checkbox, "<INPUT NAME=\"c\" TYPE=CHECKBOX VALUE=\"1\" CHECKED >", nullptr},
     {"RadioOwnLongPrompts", Field::Radio,
-     "Small size<INPUT NAME=\"s\" TYPE=RADIO VALUE=\"S\" >Medium size<INPUT NAME=\"s\" TYPE=RADIO VALUE=\"M\" SELECTED>"
+     "Small size<INPUT NAME=\"s\" TYPE=RADIO VALUE=\"S\" >Medium size<INPUT NAME=\"s\" TYPE=RADIO VALUE=\"M\" CHECKED>"
      "Large size<INPUT NAME=\"s\" TYPE=RADIO VALUE=\"L\" >",
      nullptr},
     {"RadioOwnNoneSelected", Field::Radio,
      "<INPUT NAME=\"s\" TYPE=RADIO VALUE=\"a\" ><INPUT NAME=\"s\" TYPE=RADIO VALUE=\"b\" >", nullptr},
     {"RadioOwnGreaterSignInValue", Field::Radio,
-     "x<INPUT NAME=\"s\" TYPE=RADIO VALUE=\"a>b\" SELECTED>y<INPUT NAME=\"s\" TYPE=RADIO VALUE=\"c\" >", nullptr},
+     "x<INPUT NAME=\"s\" TYPE=RADIO VALUE=\"a>b\" CHECKED>y<INPUT NAME=\"s\" TYPE=RADIO VALUE=\"c\" >", nullptr},
 
     // One-letter prompts are kept.
     {"TextOneLetterPrompt", Field::Text, "X<INPUT NAME=\"a\" TYPE=TEXT SIZE=\"20\" >", nullptr},
@@ -188,11 +188,35 @@ const ReadBackCase kReadBackCases[] = {
     {"RadioHandWrittenLines", Field::Radio,
      "<INPUT TYPE=RADIO NAME=\"s\" VALUE=\"S\">\r\nBig<INPUT TYPE=RADIO NAME=\"s\" VALUE=\"L\" SELECTED>\r\n"
      "some trailing text",
-     "<INPUT NAME=\"s\" TYPE=RADIO VALUE=\"S\" >Big<INPUT NAME=\"s\" TYPE=RADIO VALUE=\"L\" SELECTED>"},
+     "<INPUT NAME=\"s\" TYPE=RADIO VALUE=\"S\" >Big<INPUT NAME=\"s\" TYPE=RADIO VALUE=\"L\" CHECKED>"},
     {"RadioLoneButton", Field::Radio, "One<INPUT NAME=\"s\" TYPE=RADIO VALUE=\"1\" SELECTED>",
-     "One<INPUT NAME=\"s\" TYPE=RADIO VALUE=\"1\" SELECTED><INPUT NAME=\"s\" TYPE=RADIO VALUE=\"\" >"},
+     "One<INPUT NAME=\"s\" TYPE=RADIO VALUE=\"1\" CHECKED><INPUT NAME=\"s\" TYPE=RADIO VALUE=\"\" >"},
     {"RadioUnclosedLastTag", Field::Radio, "<INPUT NAME=\"s\" VALUE=\"a\"><INPUT NAME=\"s\" VALUE=\"b",
      "<INPUT NAME=\"s\" TYPE=RADIO VALUE=\"a\" ><INPUT NAME=\"s\" TYPE=RADIO VALUE=\"b\" >"},
+
+    // Flags written with a value are set all the same.
+    {"CheckboxCheckedWithValue", Field::Checkbox, "<INPUT NAME=\"c\" TYPE=CHECKBOX VALUE=\"1\" CHECKED=\"CHECKED\">",
+     "<INPUT NAME=\"c\" TYPE=CHECKBOX VALUE=\"1\" CHECKED >"},
+    {"RadioCheckedWithValue", Field::Radio,
+     "<INPUT NAME=\"r\" TYPE=RADIO VALUE=\"a\"><INPUT NAME=\"r\" TYPE=RADIO VALUE=\"b\" CHECKED=\"CHECKED\">",
+     "<INPUT NAME=\"r\" TYPE=RADIO VALUE=\"a\" ><INPUT NAME=\"r\" TYPE=RADIO VALUE=\"b\" CHECKED>"},
+    // The chosen radio button is marked CHECKED; SELECTED still reads as chosen.
+    {"RadioCheckedOwn", Field::Radio,
+     "<INPUT NAME=\"r\" TYPE=RADIO VALUE=\"a\" ><INPUT NAME=\"r\" TYPE=RADIO VALUE=\"b\" CHECKED>", nullptr},
+    {"RadioSelectedBecomesChecked", Field::Radio,
+     "<INPUT NAME=\"r\" TYPE=RADIO VALUE=\"a\" SELECTED><INPUT NAME=\"r\" TYPE=RADIO VALUE=\"b\" >",
+     "<INPUT NAME=\"r\" TYPE=RADIO VALUE=\"a\" CHECKED><INPUT NAME=\"r\" TYPE=RADIO VALUE=\"b\" >"},
+    // An attribute right after a closing quote is read.
+    {"TextSizeRightAfterAClosingQuote", Field::Text, "Q<INPUT TYPE=TEXT NAME=\"q\"SIZE=\"20\">",
+     "Q<INPUT NAME=\"q\" TYPE=TEXT SIZE=\"20\" >"},
+    // A prompt may begin with markup: it is the text before the field's tag.
+    {"TextPromptWithMarkup", Field::Text, "<B>Name:</B> <INPUT NAME=\"n\" TYPE=TEXT SIZE=\"40\" >", nullptr},
+    {"PasswordPromptWithMarkup", Field::Password, "<I>Word</I><INPUT NAME=\"p\" TYPE=PASSWORD SIZE=\"12\" >",
+     nullptr},
+    {"TextAreaPromptWithMarkup", Field::TextArea, "<B>Note</B><TEXTAREA NAME=\"n\" COLS=60 ROWS=4></TEXTAREA>",
+     nullptr},
+    {"CheckboxPromptWithMarkup", Field::Checkbox, "<B>Ok?</B> <INPUT NAME=\"c\" TYPE=CHECKBOX VALUE=\"1\" >",
+     nullptr},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, FormFieldReadBack, ::testing::ValuesIn(kReadBackCases),

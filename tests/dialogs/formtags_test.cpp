@@ -153,6 +153,11 @@ const SelectCase kSelectCases[] = {
     {"OptionsWithoutAStartTag", "<OPTION>a<OPTION>b", "", "0", false, {q("a"), q("b")}},
     {"OtherTagsAreNoOptions", "<SELECT NAME=\"s\"><OPTIONS>x<OPTION>y", "s", "0", false, {q("y")}},
     {"MissingCloseQuote", "<SELECT NAME=\"s", "s", "0", false, {}},
+    {"MultipleWithAValue", "<SELECT NAME=\"s\" SIZE=2 MULTIPLE=\"MULTIPLE\"> \r\n<OPTION>a</SELECT>", "s", "2", true,
+     {q("a")}},
+    {"SizeRightAfterAClosingQuote", "<SELECT NAME=\"s\"SIZE=3>", "s", "3", false, {}},
+    {"NoBreakSpaceKept", "<SELECT NAME=\"s\" SIZE=0> \r\n<OPTION>a\xc2\xa0" "b</SELECT>", "s", "0", false,
+     {QString::fromUtf8("a\xc2\xa0" "b")}},
 };
 
 class SelectDecode : public ::testing::TestWithParam<SelectCase> {};

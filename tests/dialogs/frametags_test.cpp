@@ -120,6 +120,17 @@ const FrameCase kFrameCases[] = {
     {"NoresizeInsideAValueIsNoFlag", "<FRAME NAME=\"a NORESIZE\" SRC=\"a.html\">",
      "<FRAME NAME=\"a NORESIZE\" SRC=\"a.html\" >"},
     {"AnyTextIsAnExistingTag", "text", "<FRAME NAME=\"\" SRC=\"\" >"},
+    // A flag counts whether it stands alone or carries a value.
+    {"NoresizeWithQuotedValue", "<FRAME NAME=\"a\" SRC=\"b.html\" NORESIZE=\"NORESIZE\">",
+     "<FRAME NAME=\"a\" SRC=\"b.html\" NORESIZE >"},
+    {"NoresizeWithBareValue", "<FRAME NAME=\"a\" SRC=\"b.html\" NORESIZE=NORESIZE>",
+     "<FRAME NAME=\"a\" SRC=\"b.html\" NORESIZE >"},
+    // An attribute may follow a closing quote directly, as browsers read it.
+    {"AttributeRightAfterAClosingQuote", "<FRAME NAME=\"a\"SRC=\"b.html\">", "<FRAME NAME=\"a\" SRC=\"b.html\" >"},
+    {"FlagRightAfterAClosingQuote", "<FRAME NAME=\"a\" SRC=\"b.html\"NORESIZE>",
+     "<FRAME NAME=\"a\" SRC=\"b.html\" NORESIZE >"},
+    {"NameInsideAValueAfterItsOpeningQuoteIsNoAttribute", "<FRAME NAME=\"a\" SRC=\"SCROLLING=\"NO\">",
+     "<FRAME NAME=\"a\" SRC=\"SCROLLING=\" >"},
 };
 
 class FrameDecode : public ::testing::TestWithParam<FrameCase> {};

@@ -136,6 +136,42 @@ INSTANTIATE_TEST_SUITE_P(
         "<IMG SRC=\"a.gif\" USEMAP=\"maps/a.map\"BORDER=0 >",
         "<SOUND SRC=\"s.au\" LOOP=9>"));
 
+// Hand-written selections: OK without changes writes the image tag and the
+// map, each whole, and nothing else.
+struct RewriteCase {
+    const char *name;
+    const char *selected;
+    const char *written;
+};
+
+class ImageTagRewrite : public ::testing::TestWithParam<RewriteCase> {};
+
+TEST_P(ImageTagRewrite, OkWithoutChanges)
+{
+    EXPECT_EQ(ImageTag::decode(QString::fromUtf8(GetParam().selected)).build(), QString::fromUtf8(GetParam().written));
+}
+
+const RewriteCase rewriteCases[] = {
+    {"MapAfterItsImage",
+     "<IMG SRC=\"a.gif\" USEMAP=\"#m\" BORDER=0 >\r\n<MAP NAME=\"m\">\r\n"
+     "<AREA SHAPE=\"RECT\" COORDS=\"1,1,2,2\" HREF=\"x.html\">\r\n</MAP>\r\n",
+     "<MAP NAME=\"m\">\r\n<AREA SHAPE=\"RECT\" COORDS=\"1,1,2,2\" HREF=\"x.html\">\r\n</MAP>\r\n"
+     "<IMG SRC=\"a.gif\" USEMAP=\"#m\"BORDER=0 >"},
+    {"MapBetweenLinkAndImage",
+     "<A HREF=\"b.html\"><MAP NAME=\"m\"></MAP><IMG SRC=\"a.gif\" USEMAP=\"#m\"BORDER=0 ></A>",
+     "<MAP NAME=\"m\"></MAP><A HREF=\"b.html\"><IMG SRC=\"a.gif\" USEMAP=\"#m\"BORDER=0 ></A>"},
+    {"UnclosedMapGivesNoLink",
+     "<MAP NAME=\"m\">\r\n<AREA SHAPE=\"RECT\" COORDS=\"1,1,2,2\" HREF=\"x.html\">\r\n<IMG SRC=\"a.gif\" BORDER=0 >",
+     "<IMG SRC=\"a.gif\" BORDER=0 >"},
+    {"LinkOnlyFromAnAnchor", "<AREA HREF=\"x.html\"><A HREF=\"b.html\"><IMG SRC=\"a.gif\"></A>",
+     "<A HREF=\"b.html\"><IMG SRC=\"a.gif\" BORDER=0 ></A>"},
+    {"AttributesAfterTheImageTagNotRead", "<IMG SRC=\"a.gif\">\r\n<P ALIGN=RIGHT WIDTH=9>",
+     "<IMG SRC=\"a.gif\" BORDER=0 >"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, ImageTagRewrite, ::testing::ValuesIn(rewriteCases),
+                         [](const auto &info) { return std::string(info.param.name); });
+
 TEST(ImageTagDecode, ReadsHandWrittenValues)
 {
     const ImageTag t = ImageTag::decode(QStringLiteral("<IMG SRC=\"a.gif\" BORDER=\"2\" WIDTH=\"50%\" HEIGHT=x VALIGN=TOP>"));

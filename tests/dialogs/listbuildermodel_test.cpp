@@ -75,7 +75,15 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"LastTermWithoutDefinition", "<DL><DT>t1<DD>d1<DT>t2</DL>", ListType::Definition, {"t1", "t2"},
                  {"d1", e}, "<DL>\r\n<DT>t1<DD>d1\r\n<DT>t2<DD>\r\n</DL>"},
         ReadCase{"DefinitionWithoutTerm", "<DL><DD>lone<DT>t<DD>d", ListType::Definition, {e, "t"}, {"lone", "d"},
-                 "<DL>\r\n<DT><DD>lone\r\n<DT>t<DD>d\r\n</DL>"}),
+                 "<DL>\r\n<DT><DD>lone\r\n<DT>t<DD>d\r\n</DL>"},
+        // The start tag's other attributes are kept; an ordered list's TYPE
+        // goes to its items.
+        ReadCase{"BulletedAttributesKept", "<UL CLASS=\"nav\"><LI>a</UL>", ListType::Bulleted, {"a"}, {},
+                 "<UL CLASS=\"nav\">\r\n<LI>a\r\n</UL>"},
+        ReadCase{"OrderedAttributesKeptTypeMoved", "<OL TYPE=a START=3 ID=\"x\"><LI>p</OL>", ListType::Ordered, {"p"},
+                 {}, "<OL START=3 ID=\"x\">\r\n<LI TYPE=a>p\r\n</OL>"},
+        ReadCase{"DefinitionAttributesKept", "<DL COMPACT><DT>t<DD>d</DL>", ListType::Definition, {"t"}, {"d"},
+                 "<DL COMPACT>\r\n<DT>t<DD>d\r\n</DL>"}),
     [](const ::testing::TestParamInfo<ReadCase> &info) { return std::string(info.param.name); });
 
 TEST(ListBuilderModel, DefinitionsSurviveAnotherListType)

@@ -135,8 +135,18 @@ INSTANTIATE_TEST_SUITE_P(
         // A FONT anywhere else is no wrapper: the selection is text.
         RewriteCase{"FontInsideText", "<B>bold</B> <FONT COLOR=red>x</FONT>",
                     "<MARQUEE LOOP=INFINITE><B>bold</B> <FONT COLOR=red>x</FONT></MARQUEE>"},
-        RewriteCase{"FontWithMoreAttributesIsNoWrapper", "<FONT SIZE=3 COLOR=red><MARQUEE>x</MARQUEE></FONT>",
-                    "<MARQUEE LOOP=INFINITE><FONT SIZE=3 COLOR=red><MARQUEE>x</MARQUEE></FONT></MARQUEE>"},
+        // A wrapper with more attributes than COLOR is still the wrapper, kept whole.
+        RewriteCase{"FontWithMoreAttributesIsTheWrapper", "<FONT SIZE=3 COLOR=red><MARQUEE>x</MARQUEE></FONT>",
+                    "<FONT SIZE=3 COLOR=red><MARQUEE LOOP=INFINITE>x</MARQUEE></FONT>"},
+        RewriteCase{"FontSizeAfterColorKept", "<FONT COLOR=#FF0000 SIZE=5><MARQUEE>Hi</MARQUEE></FONT>",
+                    "<FONT COLOR=#FF0000 SIZE=5><MARQUEE LOOP=INFINITE>Hi</MARQUEE></FONT>"},
+        RewriteCase{"FontWithoutColorIsTheWrapper", "<FONT FACE=\"Arial\"><MARQUEE>Hi</MARQUEE></FONT>",
+                    "<FONT FACE=\"Arial\"><MARQUEE LOOP=INFINITE>Hi</MARQUEE></FONT>"},
+        // Colours keep their quotes.
+        RewriteCase{"QuotedBackground", "<MARQUEE BGCOLOR=\"#FF0000\">x</MARQUEE>",
+                    "<MARQUEE BGCOLOR=\"#FF0000\" LOOP=INFINITE>x</MARQUEE>"},
+        RewriteCase{"QuotedForeground", "<FONT COLOR=\"#FF0000\"><MARQUEE>x</MARQUEE></FONT>",
+                    "<FONT COLOR=\"#FF0000\"><MARQUEE LOOP=INFINITE>x</MARQUEE></FONT>"},
         RewriteCase{"MarqueeLaterInTheSelection", "Intro <MARQUEE>x</MARQUEE>",
                     "<MARQUEE LOOP=INFINITE>Intro <MARQUEE>x</MARQUEE></MARQUEE>"},
         RewriteCase{"UnclosedStartTag", "<MARQUEE LOOP=2", "<MARQUEE LOOP=2></MARQUEE>"}),
@@ -151,6 +161,27 @@ TEST(MarqueeTag, RedSlideLoop3ReadsBack)
     EXPECT_EQ(t.loop, QStringLiteral("3"));
     EXPECT_EQ(t.text, QStringLiteral("text"));
     EXPECT_TRUE(t.trailing.isEmpty());
+}
+
+TEST(MarqueeTag, WrapperKeepsItsOtherAttributesWhenTheColourChanges)
+{
+    MarqueeTag t;
+    t.decode(QStringLiteral("<FONT SIZE=5 COLOR=\"red\" FACE=x><MARQUEE>Hi</MARQUEE></FONT>"));
+    EXPECT_EQ(t.foreground, QStringLiteral("\"red\""));
+    t.foreground = QStringLiteral("#0000FF");
+    EXPECT_EQ(t.build(), QStringLiteral("<FONT SIZE=5 COLOR=#0000FF FACE=x><MARQUEE LOOP=INFINITE>Hi</MARQUEE></FONT>"));
+    t.foreground.clear();
+    EXPECT_EQ(t.build(), QStringLiteral("<FONT SIZE=5 FACE=x><MARQUEE LOOP=INFINITE>Hi</MARQUEE></FONT>"));
+
+    MarqueeTag colourOnly;
+    colourOnly.decode(QStringLiteral("<FONT COLOR=red><MARQUEE>Hi</MARQUEE></FONT>"));
+    colourOnly.foreground.clear();
+    EXPECT_EQ(colourOnly.build(), QStringLiteral("<MARQUEE LOOP=INFINITE>Hi</MARQUEE>"));
+
+    MarqueeTag noColour;
+    noColour.decode(QStringLiteral("<FONT SIZE=2><MARQUEE>Hi</MARQUEE></FONT>"));
+    noColour.foreground = QStringLiteral("#FF0000");
+    EXPECT_EQ(noColour.build(), QStringLiteral("<FONT COLOR=#FF0000 SIZE=2><MARQUEE LOOP=INFINITE>Hi</MARQUEE></FONT>"));
 }
 
 TEST(MarqueeTag, WrittenFromFields)

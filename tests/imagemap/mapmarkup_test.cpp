@@ -85,6 +85,7 @@ struct ReadCase {
     const char *picture;
     QList<MapArea> areas;
     int problems;
+    int cleaned = 0;  ///< lines that lost control characters
 };
 
 class MapMarkupRead : public ::testing::TestWithParam<ReadCase> {};
@@ -98,6 +99,7 @@ TEST_P(MapMarkupRead, Reads)
     EXPECT_EQ(r.map.pictureName, QString::fromUtf8(c.picture));
     EXPECT_EQ(r.map.areas, c.areas);
     EXPECT_EQ(r.problems, c.problems);
+    EXPECT_EQ(r.cleaned, c.cleaned);
 }
 
 const QRect kBox(QPoint(10, 10), QPoint(50, 60));
@@ -145,9 +147,24 @@ const ReadCase kReadCases[] = {
      "<MAP NAME=\"m\"><AREA SHAPE=\"RECT\" COORDS=\"1,1,2,2\" HREF=\"open>\r\n"
      "<AREA SHAPE=\"RECT\" COORDS=\"10,10,50,60\" HREF=\"x.html\"></MAP>",
      "m", "", "", {area(MapShape::Rectangle, QRect(QPoint(1, 1), QPoint(2, 2)), "open>", ""), kX}, 0},
+    // Control characters other than tab never reach the page; each line
+    // that had any is counted.
+    {"ControlCharactersDropped",
+     "<MAP NAME=\"z\x01z\">\r\n<!-- c\x1b\tc -->\r\n<!-- a.gif -->\r\n"
+     "<AREA SHAPE=\"RECT\" COORDS=\"10,10,50,60\" HREF=\"x.\x7fhtml\">\r\n<!-- \x02k -->\r\n</MAP>\r\n",
+     "zz", "c\tc", "a.gif", {area(MapShape::Rectangle, kBox, "x.html", "k")}, 0, 4},
 };
 INSTANTIATE_TEST_SUITE_P(Markup, MapMarkupRead, ::testing::ValuesIn(kReadCases),
                          [](const auto &info) { return std::string(info.param.label); });
+
+TEST(MapMarkupFile, NulInAFileIsDroppedAndCounted)
+{
+    const QByteArray bytes("<MAP NAME=\"z\0z\">\r\n<!--  -->\r\n<!--  -->\r\n</MAP>\r\n", 48);
+    const MapReadResult r = MapMarkup::readFile(bytes);
+    EXPECT_EQ(r.map.name, QStringLiteral("zz"));
+    EXPECT_EQ(r.cleaned, 1);
+    EXPECT_EQ(MapMarkup::write(r.map).toUtf8().indexOf('\0'), -1);
+}
 
 TEST(MapMarkupFile, NamesGetMapOnlyWhenTheFileNameHasNoExtension)
 {

@@ -60,4 +60,47 @@ TEST(PreferencesStore, WritesExactlyItsSettings)
     EXPECT_EQ(store.value("editor/autosave/time").toString(), "12");
 }
 
+// "Use autosave" shows what runs, and OK without a change writes no
+// autosave value: stored enabled flag and time -> box, minutes.
+struct AutosaveCase {
+    const char *enabled;  ///< nullptr: not stored
+    const char *time;     ///< nullptr: not stored
+    bool shown;
+    int minutes;
+};
+
+TEST(PreferencesAutosave, ShowsWhatRunsAndOkWithoutAChangeWritesNothing)
+{
+    const AutosaveCase cases[] = {
+        {nullptr, nullptr, true, 5}, {"1", "0", false, 5},  {"1", "ten", false, 5}, {"1", "-2", false, 5},
+        {"1", "7", true, 7},         {"0", "7", false, 7},  {"1", "", false, 5},    {"0", "0", false, 5},
+    };
+    for (const AutosaveCase &c : cases) {
+        test::TestSandbox::clearSettings();
+        {
+            QSettings store(QStringLiteral("zelk"), QStringLiteral("lumaro"));
+            if (c.enabled)
+                store.setValue("editor/autosave/enabled", QString::fromLatin1(c.enabled).toInt());
+            if (c.time)
+                store.setValue("editor/autosave/time", QString::fromLatin1(c.time));
+        }
+        tregini settings;
+        const Preferences before = Preferences::read(settings);
+        EXPECT_EQ(before.autosave, c.shown) << c.time;
+        EXPECT_EQ(before.minutes, c.minutes) << c.time;
+        before.write(settings, before);
+        QSettings store(QStringLiteral("zelk"), QStringLiteral("lumaro"));
+        EXPECT_EQ(store.contains("editor/autosave/time"), c.time != nullptr) << c.time;
+        if (c.time)
+            EXPECT_EQ(store.value("editor/autosave/time").toString(), QString::fromLatin1(c.time));
+        EXPECT_EQ(store.contains("editor/autosave/enabled"), c.enabled != nullptr) << c.time;
+
+        // A change writes both values.
+        Preferences changed = before;
+        changed.autosave = !before.autosave;
+        changed.write(settings, before);
+        EXPECT_EQ(Preferences::read(settings).autosave, changed.autosave) << c.time;
+    }
+}
+
 } // namespace

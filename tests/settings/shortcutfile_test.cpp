@@ -159,6 +159,8 @@ TEST(ShortcutListOps, OkCheckOfTheNewShortcutDialog)
     EXPECT_EQ(list.check(0x4042, "<I>"), ShortcutProblem::KeyInUse);
     EXPECT_EQ(list.check(0x4042, "<I>", 0), ShortcutProblem::None) << "its own key when modified";
     EXPECT_EQ(list.check(0x4053, "<S>"), ShortcutProblem::KeyInUse) << "Ctrl+S saves";
+    EXPECT_EQ(list.check(0x405A, "<S>"), ShortcutProblem::KeyInUse) << "Ctrl+Z undoes in the page";
+    EXPECT_EQ(list.check(0x4024, "<S>"), ShortcutProblem::KeyInUse) << "Ctrl+Home moves in the page";
     EXPECT_EQ(list.check(0x4049, "<I>"), ShortcutProblem::None);
     EXPECT_EQ(ShortcutList::message(ShortcutProblem::TagMissing), "skal udfyldes");
     EXPECT_EQ(ShortcutList::message(ShortcutProblem::KeyInUse), "This key is already in use");

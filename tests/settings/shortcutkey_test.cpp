@@ -71,4 +71,26 @@ TEST(ShortcutKeyBinding, TheMainWindowKeepsItsOwnKeys)
     EXPECT_FALSE(ShortcutKey::reserved(0x8053)) << "Alt+S";
 }
 
+TEST(ShortcutKeyBinding, ThePageEditorKeepsItsOwnKeys)
+{
+    const std::pair<const char *, bool> keys[] = {
+        {"Ctrl+Z", true},          {"Ctrl+Shift+Z", true},     {"Ctrl+Y", true},           {"Ctrl+A", true},
+        {"Ctrl+Home", true},       {"Ctrl+End", true},         {"Ctrl+Left", true},        {"Ctrl+Right", true},
+        {"Ctrl+Up", true},         {"Ctrl+Down", true},        {"Ctrl+Shift+Left", true},  {"Ctrl+Shift+Right", true},
+        {"Ctrl+Shift+Up", true},   {"Ctrl+Shift+Down", true},  {"Ctrl+Shift+Home", true},  {"Ctrl+Shift+End", true},
+        {"Ctrl+Ins", true},        {"Ctrl+Backspace", true},   {"Ctrl+Del", true},         {"Ctrl+B", false},
+        {"Ctrl+Shift+A", false},   {"Alt+Home", false},        {"Ctrl+Alt+Z", false},      {"Ctrl+F5", false},
+        {"Ctrl+Shift+Ins", false},
+    };
+    for (const auto &[text, taken] : keys) {
+        const QKeySequence sequence(QString::fromLatin1(text), QKeySequence::PortableText);
+        ASSERT_EQ(sequence.count(), 1) << text;
+        const auto stored = ShortcutKey::fromQt(sequence[0]);
+        ASSERT_TRUE(stored) << text;
+        EXPECT_EQ(ShortcutKey::editorKey(*stored), taken) << text;
+        // Not reserved: a file that binds one still binds it.
+        EXPECT_FALSE(ShortcutKey::reserved(*stored)) << text;
+    }
+}
+
 } // namespace

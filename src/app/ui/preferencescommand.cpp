@@ -36,18 +36,18 @@ void PreferencesCommand::Indstilliinger1Click()
     tregini settings;
     Tpreffdialog dialog(m_host.hostWindow());
     dialog.setShortcuts(m_keys->list());
-    dialog.setValue(Preferences::read(settings));
+    const Preferences before = Preferences::read(settings);
+    dialog.setValue(before);
     if (dialog.exec() != QDialog::Accepted)
         return;
 
     // The list, the file and the keys agree: a failed write is reported,
-    // the old file stays, and the rest of the settings still apply.
-    m_keys->setList(dialog.shortcuts());
-    m_keys->save();
-    m_keys->lavscmenu();
+    // the old file, list and keys stay, and the rest of the settings still apply.
+    if (m_keys->store(dialog.shortcuts()))
+        m_keys->lavscmenu();
 
     const Preferences prefs = dialog.value();
-    prefs.write(settings);
+    prefs.write(settings, before);
 
     thtmlrichedit *active = m_host.activeEditor();
     const bool wasVisible = active && active->isVisible();

@@ -2,11 +2,13 @@
 #include "installdir.h"
 #include "interaction.h"
 #include "pagehost.h"
+#include "pagemanager.h"
 #include "shortcutdialognames.h"
 #include "shortcutkey.h"
 #include "thtmlrichedit.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QFile>
 #include <QSaveFile>
 #include <QSet>
@@ -39,16 +41,19 @@ void ShortcutKeys::load()
     m_list = ShortcutList(ShortcutFile::decode(file.readAll()));
 }
 
-bool ShortcutKeys::save()
+bool ShortcutKeys::store(const ShortcutList &list)
 {
     QSaveFile file(fileName());
     if (file.open(QIODevice::WriteOnly)) {
-        file.write(ShortcutFile::encode(m_list.records()));
-        if (file.commit())
+        file.write(ShortcutFile::encode(list.records()));
+        if (file.commit()) {
+            m_list = list;
             return true;
+        }
     }
     interaction().warning(m_host.hostWindow(), QStringLiteral("Lumaro"),
-                          QStringLiteral("Cannot write %1: %2").arg(file.fileName(), file.errorString()));
+                          QStringLiteral("Cannot write %1: %2\nThe shortcuts stay as they were.")
+                              .arg(file.fileName(), file.errorString()));
     return false;
 }
 
@@ -89,6 +94,28 @@ void ShortcutKeys::lavscmenu()
         connect(action, &QAction::triggered, this, [this, i] { scmenuClick(i); });
         window->addAction(action);
     }
+    for (int slot = 0; slot < PageManager::kSlots; ++slot)
+        if (thtmlrichedit *page = m_host.editor(slot))
+            page->installEventFilter(this);  // installed once, however often rebuilt
+}
+
+bool ShortcutKeys::bound(QKeyCombination key) const
+{
+    const QKeySequence pressed(QKeyCombination(key.keyboardModifiers() & ~Qt::KeypadModifier, key.key()));
+    for (const QAction *action : actions())
+        if (action->shortcut() == pressed)
+            return true;
+    return false;
+}
+
+bool ShortcutKeys::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride && bound(static_cast<QKeyEvent *>(event)->keyCombination())) {
+        // Not accepted: the window's shortcut runs instead of the editor's key.
+        event->ignore();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 QList<QAction *> ShortcutKeys::actions() const

@@ -30,9 +30,10 @@ public:
     /// cannot be read shows a message naming it and why. A fragment shorter
     /// than a record at the end is ignored.
     void load();
-    /// Writes the list whole through a save file; on failure shows the
-    /// message, keeps the old file and returns false.
-    bool save();
+    /// Writes list whole through a save file and makes it the list at
+    /// work. On failure the old file, the old list and its keys stay, the
+    /// message says so, and it returns false.
+    bool store(const ShortcutList &list);
 
     const ShortcutList &list() const { return m_list; }
     void setList(const ShortcutList &list) { m_list = list; }
@@ -46,8 +47,15 @@ public:
     /// The actions bound now, in record order (for tests).
     QList<QAction *> actions() const;
 
+protected:
+    /// Lets a bound key pass the page editors: the text control would
+    /// otherwise claim keys such as Ctrl+Z or Ctrl+Home for itself, and the
+    /// user's shortcut on them would never run.
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     bool takenByWindow(const QKeySequence &key) const;
+    bool bound(QKeyCombination key) const;
 
     PageHost &m_host;
     ShortcutList m_list;

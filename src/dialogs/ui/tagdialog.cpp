@@ -1,4 +1,5 @@
 #include "tagdialog.h"
+#include "dialogkeys.h"
 #include "helpservice.h"
 
 #include <QDialogButtonBox>
@@ -24,6 +25,7 @@ TagDialog::TagDialog(QWidget *parent, int helpContext)
             help().showTopic(m_helpContext);
     });
     m_help->setEnabled(helpContext > 0);
+    DialogKeys::install(this, m_ok);
 }
 
 void TagDialog::setTabChain(const QList<QWidget *> &widgets)

@@ -40,6 +40,7 @@ Tframetags::Tframetags(QWidget *parent)
     // The two boxes share one place; only the chosen one is shown.
     grid->addWidget(m_rows, 1, 0, 1, 3);
     grid->addWidget(m_cols, 1, 0, 1, 3);
+    grid->addWidget(new QLabel(QStringLiteral("Sizes separated by commas, e.g. 100,25%,*"), this), 2, 0, 1, 3);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(heading);

@@ -44,7 +44,10 @@ Tlistbuilderdialog::Tlistbuilderdialog(QWidget *parent)
     setWindowTitle(QStringLiteral("List - builder"));
 
     m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    // The grid takes the focus without opening a cell editor, so Enter
+    // accepts the dialog; a typed key, F2 or a double-click starts an edit.
+    m_grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                            | QAbstractItemView::AnyKeyPressed);
     m_grid->verticalHeader()->setSectionsMovable(true);
     m_grid->verticalHeader()->setFixedWidth(FixedColumnWidth);
     m_grid->verticalHeader()->setDefaultSectionSize(20);

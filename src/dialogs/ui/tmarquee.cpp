@@ -11,7 +11,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -33,7 +32,7 @@ QLabel *label(const QString &caption, QWidget *buddy, QWidget *parent)
 
 Tmarquee::Tmarquee(QWidget *parent)
     : TagDialog(parent, helpcontext::Marquee)
-    , m_text(new QPlainTextEdit(this))
+    , m_text(new CrlfTextEdit(this))
     , m_foreground(new ColorControlSet(this))
     , m_background(new ColorControlSet(this))
     , m_behavior(new RadioGroup(QStringLiteral("How to move"),
@@ -55,7 +54,7 @@ Tmarquee::Tmarquee(QWidget *parent)
     , m_heightPercent(new QCheckBox(QStringLiteral("Heigth i %"), this))
 {
     setWindowTitle(QStringLiteral("Marquee"));
-    m_text->setTabChangesFocus(true);
+    m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_text->setFixedHeight(m_text->fontMetrics().lineSpacing() * 4 + 12);
 
     auto *textLabel = label(QStringLiteral("Marquee text"), m_text, this);
@@ -125,12 +124,9 @@ MarqueeTag Tmarquee::value() const
     t.widthPercent = m_widthPercent->isChecked();
     t.height = m_height->text();
     t.heightPercent = m_heightPercent->isChecked();
-    // The page's line breaks are CR LF; the edit box holds one separator
-    // each. The raw text keeps no-break spaces, which plain text turns into blanks.
-    t.text = m_text->document()->toRawText();
-    t.text.replace(QChar(QChar::ParagraphSeparator), QStringLiteral("\r\n"));
-    t.text.replace(QChar(QChar::LineSeparator), QStringLiteral("\r\n"));
+    t.text = m_text->text();
     t.trailing = m_trailing;
+    t.fontTag = m_fontTag;
     return t;
 }
 
@@ -150,10 +146,9 @@ void Tmarquee::setValue(const MarqueeTag &tag)
     m_widthPercent->setChecked(tag.widthPercent);
     m_height->setText(tag.height);
     m_heightPercent->setChecked(tag.heightPercent);
-    QString text = tag.text;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    m_text->setPlainText(text);
+    m_text->setText(tag.text);
     m_trailing = tag.trailing;
+    m_fontTag = tag.fontTag;
 }
 
 void Tmarquee::FormActivate()
@@ -163,7 +158,9 @@ void Tmarquee::FormActivate()
     setValue(tag);
 }
 
-QWidget *Tmarquee::firstInput() const { return m_text; }
+// The first single-line control, so that Enter accepts at once; the text
+// box is one Shift+Tab away.
+QWidget *Tmarquee::firstInput() const { return m_foreground->tabWidgets().first(); }
 
 void Tmarquee::accept()
 {

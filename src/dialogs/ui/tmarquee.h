@@ -1,10 +1,10 @@
 #pragma once
 
 #include "marqueetag.h"
+#include "crlftextedit.h"
 #include "tagdialog.h"
 
 class QCheckBox;
-class QPlainTextEdit;
 
 namespace lumaro {
 
@@ -43,7 +43,7 @@ public:
     UpDownEdit *heightEdit() const { return m_height; }
     QCheckBox *heightPercentCheck() const { return m_heightPercent; }
     /// Multi-line, so selected text keeps its line breaks.
-    QPlainTextEdit *textEdit() const { return m_text; }
+    CrlfTextEdit *textEdit() const { return m_text; }
 
     void accept() override;
 
@@ -54,7 +54,8 @@ protected:
 private:
     QString m_tagText;
     QString m_trailing;
-    QPlainTextEdit *m_text;
+    QString m_fontTag;
+    CrlfTextEdit *m_text;
     ColorControlSet *m_foreground;
     ColorControlSet *m_background;
     RadioGroup *m_behavior;

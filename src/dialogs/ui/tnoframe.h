@@ -1,8 +1,8 @@
 #pragma once
 
+#include "crlftextedit.h"
 #include "tagdialog.h"
 
-class QPlainTextEdit;
 
 namespace lumaro {
 
@@ -13,7 +13,7 @@ class Tnoframe : public TagDialog {
 public:
     explicit Tnoframe(QWidget *parent = nullptr);
 
-    QPlainTextEdit *textEdit() const { return m_memo; }
+    CrlfTextEdit *textEdit() const { return m_memo; }
     /// The element after OK; empty before and after Cancel.
     QString resultString() const { return m_result; }
 
@@ -24,7 +24,7 @@ protected:
     QWidget *firstInput() const override;
 
 private:
-    QPlainTextEdit *m_memo;
+    CrlfTextEdit *m_memo;
     QString m_result;
 };
 

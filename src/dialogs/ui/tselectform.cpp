@@ -8,7 +8,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QVBoxLayout>
 
 namespace lumaro {
@@ -18,7 +17,7 @@ Tselectform::Tselectform(QWidget *parent)
     , m_name(new QLineEdit(this))
     , m_size(new UpDownEdit(0, 9999, this))
     , m_multiple(new QCheckBox(QStringLiteral("Multi select"), this))
-    , m_options(new QPlainTextEdit(this))
+    , m_options(new CrlfTextEdit(this))
 {
     setWindowTitle(QStringLiteral("Select"));
     m_name->setMinimumWidth(220);
@@ -41,6 +40,7 @@ Tselectform::Tselectform(QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
+    layout->addWidget(label(QStringLiteral("Options, one per line:"), m_options));
     layout->addWidget(m_options, 1);
     layout->addWidget(buttonBox());
     setTabChain({m_name, m_size, m_multiple, m_options});
@@ -53,7 +53,7 @@ SelectFormTag Tselectform::value() const
     t.name = m_name->text();
     t.size = m_size->text();
     t.multiple = m_multiple->isChecked();
-    t.options = MemoLines::lines(m_options->toPlainText());
+    t.options = MemoLines::lines(m_options->text());
     return t;
 }
 
@@ -62,7 +62,7 @@ void Tselectform::setValue(const SelectFormTag &tag)
     m_name->setText(tag.name);
     m_size->setText(tag.size);
     m_multiple->setChecked(tag.multiple);
-    m_options->setPlainText(MemoLines::text(tag.options));
+    m_options->setText(MemoLines::text(tag.options));
 }
 
 void Tselectform::FormActivate()

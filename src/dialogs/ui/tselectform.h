@@ -1,11 +1,11 @@
 #pragma once
 
 #include "selectformtag.h"
+#include "crlftextedit.h"
 #include "tagdialog.h"
 
 class QCheckBox;
 class QLineEdit;
-class QPlainTextEdit;
 
 namespace lumaro {
 
@@ -27,7 +27,7 @@ public:
     QLineEdit *nameEdit() const { return m_name; }
     UpDownEdit *sizeEdit() const { return m_size; }
     QCheckBox *multipleCheck() const { return m_multiple; }
-    QPlainTextEdit *optionsEdit() const { return m_options; }
+    CrlfTextEdit *optionsEdit() const { return m_options; }
 
     void accept() override;
 
@@ -40,7 +40,7 @@ private:
     QLineEdit *m_name;
     UpDownEdit *m_size;
     QCheckBox *m_multiple;
-    QPlainTextEdit *m_options;
+    CrlfTextEdit *m_options;
 };
 
 } // namespace lumaro

@@ -167,12 +167,19 @@ Tmapbuild::~Tmapbuild() = default;
 
 QWidget *Tmapbuild::firstInput() const { return m_name; }
 
-std::optional<MapBuildResult> Tmapbuild::buildMap(QWidget *, const MapBuildRequest &request)
+std::optional<MapBuildResult> Tmapbuild::buildMap(QWidget *parent, const MapBuildRequest &request)
 {
     if (isVisible())
         return std::nullopt; // already building a map
     launch(request);
+    // The builder opens over the dialog that called it, as its child window
+    // for the time it is shown; it is its own window again afterwards, as
+    // it outlives that dialog.
+    if (parent)
+        setParent(parent->window(), windowFlags());
     const bool accepted = exec() == QDialog::Accepted;
+    if (parent)
+        setParent(nullptr, windowFlags());
     // The area list lives only while the builder is open.
     m_areas.clear();
     m_picked = m_found = false;
@@ -323,6 +330,8 @@ void Tmapbuild::canvasReleased(QPoint, Qt::MouseButton button)
         area.shape = tool == Tool::Circle ? MapShape::Circle : MapShape::Rectangle;
         area.setBox(tool == Tool::Circle ? m_currentCircle : m_currentRect);
         m_areas.append(area);
+        // The area just drawn is the current one: "Area properties" is at hand.
+        m_hitOnce = true;
     } else if (tool == Tool::Selection && m_found && m_picked && m_areas.currentIsLive()) {
         // The moved box is kept on every release, so OK writes what the
         // canvas shows; the right button also ends the pick.
@@ -489,7 +498,7 @@ void Tmapbuild::OpenMapClick()
             m_imageFileName = read.map.pictureName;
     }
     addAreas(read.map.areas);
-    reportProblems(read.problems);
+    reportProblems(read, true);
     updateButtons();
 }
 
@@ -501,10 +510,17 @@ void Tmapbuild::addAreas(const QList<MapArea> &areas)
     }
 }
 
-void Tmapbuild::reportProblems(int problems)
+void Tmapbuild::reportProblems(const MapReadResult &read, bool fromFile)
 {
-    if (problems > 0)
-        warn(QStringLiteral("Lumaro"), QStringLiteral("%1 area(s) could not be read and are left out").arg(problems));
+    QStringList lines;
+    if (read.problems > 0)
+        lines << QStringLiteral("%1 area(s) could not be read and are left out").arg(read.problems);
+    if (read.cleaned > 0)
+        lines << QStringLiteral("%1 line(s) held control characters, which are left out").arg(read.cleaned);
+    if (fromFile && read.map.areas.isEmpty())
+        lines << QStringLiteral("The map file holds no area that could be read");
+    if (!lines.isEmpty())
+        warn(QStringLiteral("Lumaro"), lines.join(u'\n'));
 }
 
 void Tmapbuild::readMapText(const MapBuildRequest &request)
@@ -526,7 +542,7 @@ void Tmapbuild::readMapText(const MapBuildRequest &request)
         }
     }
     addAreas(read.map.areas);
-    reportProblems(read.problems);
+    reportProblems(read, false);
 }
 
 bool Tmapbuild::loadPicture(const QString &pictureName, QImage *picture)

@@ -83,7 +83,7 @@ private:
     void addAreas(const QList<MapArea> &areas);
     void readMapText(const MapBuildRequest &request);
     bool loadPicture(const QString &pictureName, QImage *picture);
-    void reportProblems(int problems);
+    void reportProblems(const MapReadResult &read, bool fromFile);
     /// The map name and comment can be written; shows why not and moves the
     /// focus when they cannot.
     bool fieldsUsable();

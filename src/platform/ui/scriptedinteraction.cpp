@@ -64,8 +64,9 @@ std::optional<QColor> ScriptedInteraction::color(QWidget *, const QColor &)
     return colorAnswers.isEmpty() ? std::nullopt : colorAnswers.dequeue();
 }
 
-std::optional<QFont> ScriptedInteraction::font(QWidget *, const QFont &)
+std::optional<QFont> ScriptedInteraction::font(QWidget *, const QFont &initial)
 {
+    fontRequests.append(initial);
     return fontAnswers.isEmpty() ? std::nullopt : fontAnswers.dequeue();
 }
 

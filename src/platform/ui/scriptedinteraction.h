@@ -26,6 +26,8 @@ public:
     QQueue<bool> printAnswers;           ///< default: true (print)
     QQueue<std::optional<QColor>> colorAnswers;
     QQueue<std::optional<QFont>> fontAnswers;
+    /// The font each font dialog opened on.
+    QList<QFont> fontRequests;
 
     QList<MessageRequest> messages;
     QList<FileDialogRequest> fileRequests;

@@ -26,6 +26,13 @@ bool HotKeyEdit::event(QEvent *event)
     // be a shortcut here, so it keeps its usual meaning.
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
         auto *key = static_cast<QKeyEvent *>(event);
+        // Enter and Escape belong to the dialog (accept, cancel); they are
+        // never recorded, so the field keeps what it holds.
+        const int k = key->key();
+        if (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Escape) {
+            event->ignore();
+            return false;
+        }
         const bool tab = key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab;
         if (tab && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
             if (event->type() == QEvent::KeyPress)

@@ -7,7 +7,8 @@ namespace lumaro {
 /// The hot-key field of the new-shortcut dialog: records one key
 /// combination held with Ctrl or Alt and mapped to a stored value. A plain
 /// key, a Shift combination or a key outside the key table leaves the field
-/// empty. Tab and Shift+Tab move on to the next field as elsewhere.
+/// empty. Tab and Shift+Tab move on to the next field as elsewhere; Enter
+/// and Escape reach the dialog.
 class HotKeyEdit : public QKeySequenceEdit {
     Q_OBJECT
 public:

@@ -1,5 +1,6 @@
 #include "tpreffdialog.h"
 #include "colorgrid.h"
+#include "dialogkeys.h"
 #include "helpservice.h"
 #include "installdir.h"
 #include "interaction.h"
@@ -10,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFontInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -53,6 +55,7 @@ Tpreffdialog::Tpreffdialog(QWidget *parent)
     , m_cancel(new QPushButton(QStringLiteral("Cancel")))
     , m_help(new QPushButton(QStringLiteral("Help")))
 {
+    DialogKeys::install(this, m_ok);
     setObjectName(QStringLiteral("preffdialog"));
     setWindowTitle(QStringLiteral("Prefferences"));
 
@@ -323,8 +326,12 @@ void Tpreffdialog::fyldgrid()
         for (int c = 0; c < 3; ++c)
             m_grid->setItem(r, c, new QTableWidgetItem(cells[c]));
     }
+    // Delete and Modify act on the selected row: the first one is selected
+    // until the user picks another.
     if (keep >= 0 && keep < m_grid->rowCount())
         m_grid->selectRow(keep);
+    else if (m_grid->rowCount() > 0)
+        m_grid->selectRow(0);
 }
 
 int Tpreffdialog::selectedRow() const
@@ -446,10 +453,18 @@ void Tpreffdialog::refreshSample()
 
 void Tpreffdialog::selectFontClick()
 {
-    QFont initial(settings().readfontname());
-    initial.setPointSize(std::max(1, settings().readfontsize()));
+    // The dialog opens on the font the pages really show: a stored name that
+    // is not installed is shown as the family it resolves to.
+    QFont stored(settings().readfontname());
+    stored.setPointSize(std::max(1, settings().readfontsize()));
+    QFont initial(QFontInfo(stored).family());
+    initial.setPointSize(stored.pointSize());
     const std::optional<QFont> chosen = interaction().font(this, initial);
     if (!chosen)
+        return;
+    // Accepted without a change: the stored name stays, so the pages keep
+    // it (and use it again once it is installed).
+    if (chosen->family() == initial.family() && chosen->pointSize() == initial.pointSize())
         return;
     settings().writefontname(chosen->family());
     if (chosen->pointSize() > 0)

@@ -1,4 +1,5 @@
 #include "tscpick.h"
+#include "dialogkeys.h"
 #include "helpservice.h"
 #include "shortcutdialognames.h"
 
@@ -19,6 +20,7 @@ Tscpick::Tscpick(QWidget *parent)
     , m_cancel(new QPushButton(QStringLiteral("Cancel")))
     , m_help(new QPushButton(QStringLiteral("Help")))
 {
+    DialogKeys::install(this, m_ok);
     setObjectName(QStringLiteral("scpick"));
     setWindowTitle(QStringLiteral("Select"));
     m_group->setExclusive(true);

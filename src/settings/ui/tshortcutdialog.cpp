@@ -1,4 +1,5 @@
 #include "tshortcutdialog.h"
+#include "dialogkeys.h"
 #include "helpservice.h"
 #include "hotkeyedit.h"
 #include "interaction.h"
@@ -43,6 +44,7 @@ Tshortcutdialog::Tshortcutdialog(QWidget *parent)
     , m_cancel(new QPushButton(QStringLiteral("Cancel")))
     , m_help(new QPushButton(QStringLiteral("Help")))
 {
+    DialogKeys::install(this, m_ok);
     setObjectName(QStringLiteral("shortcutdialog"));
     setWindowTitle(QStringLiteral("New shortcut"));
     m_key->setObjectName(QStringLiteral("HotKey1"));

@@ -166,14 +166,14 @@ TEST_F(MainWindowFormFieldsTest, RadioCountFollowsTheNumberBoxAndIgnoresNonNumbe
     run("SpeedButton116");
     ASSERT_TRUE(driver.seen());
     EXPECT_EQ(ed->text(), QStringLiteral("A<INPUT NAME=\"g\" TYPE=RADIO VALUE=\"a\" >"
-                                         "B<INPUT NAME=\"g\" TYPE=RADIO VALUE=\"b\" SELECTED>"
+                                         "B<INPUT NAME=\"g\" TYPE=RADIO VALUE=\"b\" CHECKED>"
                                          "C<INPUT NAME=\"g\" TYPE=RADIO VALUE=\"c\" >"));
 }
 
 TEST_F(MainWindowFormFieldsTest, RadioGroupReopensWithItsButtonsAndGainsOne)
 {
     const QString group = QStringLiteral("Small<INPUT NAME=\"s\" TYPE=RADIO VALUE=\"S\" >"
-                                         "Medium<INPUT NAME=\"s\" TYPE=RADIO VALUE=\"M\" SELECTED>"
+                                         "Medium<INPUT NAME=\"s\" TYPE=RADIO VALUE=\"M\" CHECKED>"
                                          "Large<INPUT NAME=\"s\" TYPE=RADIO VALUE=\"L\" >");
     thtmlrichedit *ed = page(group, 0, int(group.size()));
     ModalDriver<Tradioform> driver([](Tradioform *d) {

@@ -21,6 +21,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QFontInfo>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -102,6 +103,19 @@ protected:
         if (general)
             general->trigger();
         return driver.seen();
+    }
+
+    /// Ctrl+B still wraps in <B>, and the next preferences show the list
+    /// as stored.
+    void expectCtrlBAsStored()
+    {
+        thtmlrichedit *ed = page(QStringLiteral("w"), 0, 1);
+        press(Qt::Key_B, Qt::ControlModifier);
+        EXPECT_EQ(ed->text(), QStringLiteral("<B>w</B>"));
+        ASSERT_TRUE(preferences([](Tpreffdialog *d) {
+            EXPECT_EQ(d->shortcuts().records()[0].tag, "<B>");
+            d->cancelButton()->click();
+        }));
     }
 
     ScriptedInteraction m_ui;
@@ -213,14 +227,7 @@ TEST_F(MainWindowShortcutsTest, CancelledShortcutEditsLeaveTheKeysAsTheFileSays)
         d->cancelButton()->click();
     }));
     EXPECT_EQ(shortcutBytes(), stored);
-    thtmlrichedit *ed = page(QStringLiteral("w"), 0, 1);
-    press(Qt::Key_B, Qt::ControlModifier);
-    EXPECT_EQ(ed->text(), QStringLiteral("<B>w</B>"));
-    // The next preferences show the list as stored.
-    ASSERT_TRUE(preferences([](Tpreffdialog *d) {
-        EXPECT_EQ(d->shortcuts().records()[0].tag, "<B>");
-        d->cancelButton()->click();
-    }));
+    expectCtrlBAsStored();
 }
 
 TEST_F(MainWindowShortcutsTest, CancelKeepsOnlyTheLiveColourSettings)
@@ -284,6 +291,121 @@ TEST_F(MainWindowShortcutsTest, UnreadableAndUnwritableShortcutFilesAreReported)
     ASSERT_EQ(m_ui.messages.size(), 1);
     EXPECT_TRUE(m_ui.lastMessage().startsWith("Cannot write " + shortcutFile()));
     EXPECT_TRUE(tregini().readwordwrap()) << "the rest of Ok still ran";
+}
+
+TEST_F(MainWindowShortcutsTest, StoredKeysThatThePageUsesItselfRunTheShortcut)
+{
+    writeShortcuts({{"1", 0x405A, "<B>", true},     // Ctrl+Z
+                    {"2", 0x4024, "<H>", false},    // Ctrl+Home
+                    {"3", 0x6025, "<L>", false},    // Ctrl+Shift+Left
+                    {"4", 0x4041, "<A>", false}});  // Ctrl+A
+    openWindow();
+    thtmlrichedit *ed = page(QStringLiteral("a word here"), 2, 4);
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(ed->text(), QStringLiteral("a <B>word</B> here"));
+    press(Qt::Key_Home, Qt::ControlModifier);
+    press(Qt::Key_Left, Qt::ControlModifier | Qt::ShiftModifier);
+    press(Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(ed->text(), QStringLiteral("a <B>word</B><H><L><A> here"));
+    // Keys bound to nothing keep their work in the page.
+    press(Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(ed->caretPosition(), ed->text().size());
+}
+
+TEST_F(MainWindowShortcutsTest, TheNewShortcutDialogRefusesThePagesKeysAndLetsEnterAndEscapeThrough)
+{
+    writeShortcuts({{"1", 0x4042, "<B>", true}, {"2", 0x4049, "<I>", true}});
+    openWindow();
+    ASSERT_TRUE(preferences([this](Tpreffdialog *d) {
+        // The grid opens on its first row, which Modify and Delete act on.
+        EXPECT_EQ(d->grid()->currentRow(), 0);
+        EXPECT_TRUE(d->grid()->selectionModel()->isRowSelected(0, {}));
+        for (const QKeyCombination key : {Qt::CTRL | Qt::Key_Z, Qt::CTRL | Qt::Key_Home, Qt::CTRL | Qt::Key_Left,
+                                          Qt::CTRL | Qt::SHIFT | Qt::Key_End, Qt::CTRL | Qt::Key_Insert}) {
+            m_ui.messages.clear();
+            WhenModal<Tshortcutdialog> add([key](Tshortcutdialog *s) {
+                QTest::keyClick(s->keyEdit(), key.key(), key.keyboardModifiers());
+                QTest::keyClicks(s->tagEdit(), "<U>");
+                s->okButton()->click();
+                EXPECT_TRUE(s->isVisible());
+                s->cancelButton()->click();
+            });
+            d->newButton()->click();
+            ASSERT_TRUE(add.ran());
+            ASSERT_EQ(m_ui.messages.size(), 1);
+            EXPECT_EQ(m_ui.lastMessage(), QStringLiteral("This key is already in use"));
+        }
+        EXPECT_EQ(d->shortcuts().size(), 2);
+
+        // Enter in the hot-key field is OK: the shortcut is kept as it was.
+        m_ui.messages.clear();
+        WhenModal<Tshortcutdialog> modify([](Tshortcutdialog *s) {
+            s->keyEdit()->setFocus();
+            QTest::keyClick(s->keyEdit(), Qt::Key_Return);
+        });
+        d->modifyButton()->click();
+        ASSERT_TRUE(modify.ran());
+        EXPECT_TRUE(m_ui.messages.isEmpty());
+        EXPECT_EQ(d->shortcuts().records()[0].key, 0x4042);
+
+        // Escape cancels, recording nothing.
+        WhenModal<Tshortcutdialog> escape([](Tshortcutdialog *s) {
+            s->keyEdit()->setFocus();
+            QTest::keyClick(s->keyEdit(), Qt::Key_Escape);
+        });
+        d->newButton()->click();
+        ASSERT_TRUE(escape.ran());
+        EXPECT_EQ(d->shortcuts().size(), 2);
+        d->cancelButton()->click();
+    }));
+}
+
+TEST_F(MainWindowShortcutsTest, AFailedWriteKeepsTheKeysAndTheListAsTheFileIs)
+{
+    writeShortcuts({{"1", 0x4042, "<B>", true}});
+    openWindow();
+    // The file cannot be replaced now: a directory stands in its place.
+    ASSERT_TRUE(QFile::remove(shortcutFile()));
+    ASSERT_TRUE(QDir().mkpath(shortcutFile()));
+    ASSERT_TRUE(preferences([](Tpreffdialog *d) {
+        WhenModal<Tshortcutdialog> edit([](Tshortcutdialog *s) {
+            s->tagEdit()->setText("<I>");
+            s->okButton()->click();
+        });
+        d->modifyButton()->click();
+        ASSERT_TRUE(edit.ran());
+        d->okButton()->click();
+    }));
+    ASSERT_EQ(m_ui.messages.size(), 1);
+    EXPECT_TRUE(m_ui.lastMessage().contains(QStringLiteral("The shortcuts stay as they were")));
+    expectCtrlBAsStored();
+}
+
+TEST_F(MainWindowShortcutsTest, OkWithoutAChangeKeepsTheStoredFontAndAutosave)
+{
+    {
+        tregini settings;
+        settings.writefontname(QStringLiteral("No Such Font Lumaro"));
+        settings.writefontsize(11);
+        settings.writeautosavetime(QStringLiteral("0"));
+    }
+    openWindow();
+    const QString shown = QFontInfo(QFont(QStringLiteral("No Such Font Lumaro"))).family();
+    QFont unchanged(shown);
+    unchanged.setPointSize(11);
+    m_ui.fontAnswers.enqueue(unchanged);
+    ASSERT_TRUE(preferences([](Tpreffdialog *d) {
+        EXPECT_FALSE(d->autosaveCheck()->isChecked()) << "a time of 0 runs no autosave";
+        d->selectFontButton()->click();
+        d->okButton()->click();
+    }));
+    ASSERT_EQ(m_ui.fontRequests.size(), 1);
+    EXPECT_EQ(m_ui.fontRequests[0].family(), shown);
+    EXPECT_EQ(m_ui.fontRequests[0].pointSize(), 11);
+    const tregini settings;
+    EXPECT_EQ(settings.readfontname(), QStringLiteral("No Such Font Lumaro"));
+    EXPECT_EQ(settings.readautosavetime(), QStringLiteral("0"));
+    EXPECT_FALSE(m_window->autosaveTimer()->isActive());
 }
 
 TEST_F(MainWindowShortcutsTest, TruncatedFileGivesItsWholeRecords)

@@ -121,7 +121,7 @@ TEST_F(LinkBuilderDialogTest, BrowsingAGifGivesItsSizePictureAndPreview)
     EXPECT_EQ(picked->picture.size(), QSize(100, 50));
     ASSERT_EQ(m_ui.fileRequests.size(), 1);
     EXPECT_EQ(m_ui.fileRequests[0].selectedFilter,
-              QStringLiteral("Image files: jpeg, gif (*.[gG][iI][fF] *.[jJ][pP][gG] *.[jJ][pP][eE][gG])"));
+              QStringLiteral("Image files: jpeg, gif (*.gif *.jpg *.jpeg)"));
     EXPECT_EQ(m_ui.fileRequests[0].directory, QDir::homePath());
 }
 
@@ -169,7 +169,7 @@ TEST_F(LinkBuilderDialogTest, WithAProjectTheAnchorIsThePathToUrlConversion)
     ASSERT_TRUE(picked);
     // An unsaved project has no directory table: the file name, quote-safe.
     EXPECT_EQ(picked->url, QStringLiteral("my %22page%22.html"));
-    EXPECT_EQ(m_ui.fileRequests[0].selectedFilter, QStringLiteral("Html,Htm files (*.[hH][tT][mM][lL] *.[hH][tT][mM])"));
+    EXPECT_EQ(m_ui.fileRequests[0].selectedFilter, QStringLiteral("Html,Htm files (*.html *.htm)"));
 }
 
 /// A map builder that checks its request and answers with a fixed map.

@@ -77,7 +77,8 @@ TEST_F(RuleListDialogsTest, MarqueeTextKeepsItsLineBreaksAndColoursComeFromTheCo
     EXPECT_TRUE(d.okButton()->isDefault());
     d.setTagText(QStringLiteral("first line\r\nsecond line"));
     d.show();
-    EXPECT_EQ(d.focusWidget(), d.textEdit());
+    // The first single-line control has the focus, so Enter accepts.
+    EXPECT_EQ(d.focusWidget(), d.foregroundSet()->tabWidgets().first());
     EXPECT_EQ(d.textEdit()->blockCount(), 2);
     EXPECT_EQ(d.behaviorGroup()->checkedIndex(), 3);
     EXPECT_EQ(d.alignGroup()->checkedIndex(), 3);

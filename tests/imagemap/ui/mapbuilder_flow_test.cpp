@@ -94,7 +94,7 @@ TEST_F(MapBuilderFlowTest, DrawNameAndUrlsGiveTheMarkupAndTheName)
         EXPECT_EQ(b->focusWidget(), b->mapNameEdit());
         b->rectangleTool()->trigger();
         drag(b->canvas(), {10, 10}, {50, 60});
-        EXPECT_FALSE(b->propertiesButton()->isEnabled()) << "until an area is hit";
+        EXPECT_TRUE(b->propertiesButton()->isEnabled()) << "the area just drawn is current";
         b->selectionTool()->trigger();
         click(b->canvas(), {12, 12});
         properties(b, {}, {}, true);

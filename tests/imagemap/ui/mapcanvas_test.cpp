@@ -2,7 +2,10 @@
 #include "mapbuilder_fixture.h"
 #include "testsandbox.h"
 
+#include <QDialog>
+#include <QTimer>
 #include <QToolButton>
+#include <memory>
 
 using namespace lumaro;
 using namespace lumaro::test;
@@ -59,6 +62,34 @@ TEST_F(MapCanvasTest, PlainClicksAddTwoByTwoAreas)
     EXPECT_EQ(m_canvas->drawing(), expected());
 }
 
+TEST_F(MapCanvasTest, TheAreaJustDrawnIsCurrentWithItsPropertiesAtHand)
+{
+    EXPECT_FALSE(m_builder.propertiesButton()->isEnabled());
+    m_builder.rectangleTool()->trigger();
+    drag(m_canvas, {10, 10}, {40, 30});
+    EXPECT_TRUE(m_builder.propertiesButton()->isEnabled());
+    m_builder.circleTool()->trigger();
+    drag(m_canvas, {50, 10}, {70, 10});
+    EXPECT_EQ(m_builder.areas().current(), 1);
+    EXPECT_TRUE(m_builder.propertiesButton()->isEnabled());
+}
+
+TEST(MapBuilderWindow, OpensOverItsCallerAndOutlivesIt)
+{
+    Tmapbuild builder;
+    auto caller = std::make_unique<QDialog>();
+    caller->show();
+    bool sawParent = false;
+    QTimer::singleShot(0, &builder, [&] {
+        sawParent = builder.parentWidget() == caller.get() && builder.isWindow();
+        builder.reject();
+    });
+    EXPECT_FALSE(builder.buildMap(caller.get(), MapBuildRequest()).has_value());
+    EXPECT_TRUE(sawParent);
+    caller.reset();
+    EXPECT_EQ(builder.parentWidget(), nullptr) << "it is its own window again";
+}
+
 TEST_F(MapCanvasTest, DragsLeftUpAndPastTheEdgeAreNormalisedAndClamped)
 {
     m_builder.rectangleTool()->trigger();
@@ -85,7 +116,7 @@ TEST_F(MapCanvasTest, LeftReleaseKeepsThePickRightReleaseEndsItBothKeepTheMove)
     m_builder.rectangleTool()->trigger();
     drag(m_canvas, {10, 10}, {40, 40});
     m_builder.selectionTool()->trigger();
-    EXPECT_FALSE(m_builder.propertiesButton()->isEnabled());
+    EXPECT_TRUE(m_builder.propertiesButton()->isEnabled()) << "the area just drawn is current";
 
     drag(m_canvas, {20, 20}, {30, 25});
     EXPECT_TRUE(m_builder.areaPicked());
