@@ -84,6 +84,8 @@ int CliRunner::run(const CliOptions &options)
         return runPublish(options);
     if (options.command == QLatin1String("check"))
         return runCheck(options);
+    if (options.command == QLatin1String("upload"))
+        return runUpload(options);
 
     if (!options.outputDir.isEmpty() && !QFileInfo(options.outputDir).isDir()) {
         error(options.outputDir, QStringLiteral("no such directory"));

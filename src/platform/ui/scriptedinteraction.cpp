@@ -69,4 +69,10 @@ std::optional<QFont> ScriptedInteraction::font(QWidget *, const QFont &)
     return fontAnswers.isEmpty() ? std::nullopt : fontAnswers.dequeue();
 }
 
+std::optional<QString> ScriptedInteraction::secret(QWidget *, const QString &, const QString &label)
+{
+    secretRequests.append(label);
+    return secretAnswers.isEmpty() ? std::nullopt : secretAnswers.dequeue();
+}
+
 } // namespace lumaro

@@ -26,6 +26,8 @@ public:
     QQueue<bool> printAnswers;           ///< default: true (print)
     QQueue<std::optional<QColor>> colorAnswers;
     QQueue<std::optional<QFont>> fontAnswers;
+    QQueue<std::optional<QString>> secretAnswers;
+    QStringList secretRequests;          ///< the label of each secret asked for
 
     QList<MessageRequest> messages;
     QList<FileDialogRequest> fileRequests;
@@ -42,6 +44,7 @@ public:
     bool print(QWidget *parent, QPrinter *printer) override;
     std::optional<QColor> color(QWidget *parent, const QColor &initial) override;
     std::optional<QFont> font(QWidget *parent, const QFont &initial) override;
+    std::optional<QString> secret(QWidget *parent, const QString &title, const QString &label) override;
 };
 
 } // namespace lumaro

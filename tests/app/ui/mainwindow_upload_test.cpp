@@ -1,0 +1,126 @@
+// Project > "Upload" in the real main window, against a real OpenSSH
+// server: greyed without upload settings, the first-contact question
+// answered through the interaction layer, the site sent, and nothing sent
+// the second time.
+#include "installdir.h"
+#include "mainwindow.h"
+#include "projectfile.h"
+#include "scriptedinteraction.h"
+#include "sshserver.h"
+#include "testsandbox.h"
+#include "tinifil.h"
+#include "uploadcontroller.h"
+#include "uploadsettings.h"
+
+#include <QAction>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <gtest/gtest.h>
+
+using namespace lumaro;
+
+namespace {
+
+void writeFile(const QString &name, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(name).absolutePath());
+    QFile f(name);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << name.toStdString();
+    f.write(bytes);
+}
+
+QMap<QString, QByteArray> treeOf(const QString &dir)
+{
+    QMap<QString, QByteArray> tree;
+    QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        tree.insert(QDir(dir).relativeFilePath(path), f.readAll());
+    }
+    return tree;
+}
+
+} // namespace
+
+TEST(MainWindowUploadTest, UploadAsksAboutANewServerThenSendsOnlyWhatChanged)
+{
+    if (!test::SshServer::available())
+        GTEST_SKIP() << "OpenSSH's sshd is not installed";
+    test::TestSandbox::clearSettings();
+    const QString dir = test::TestSandbox::makeDir(QStringLiteral("window-upload"));
+    // Only the test's own (empty) ~/.ssh is read.
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", (dir + QStringLiteral("/home")).toUtf8());
+    test::SshServer server(dir + QStringLiteral("/server"));
+    ASSERT_TRUE(server.start()) << server.error().toStdString();
+
+    const QString root = dir + QStringLiteral("/windowsite");
+    writeFile(root + QStringLiteral("/index.html"), "<P>home</P>\r\n");
+    writeFile(root + QStringLiteral("/img/a.gif"), QByteArray("GIF89a\0\0", 8));
+    const QString project = dir + QStringLiteral("/site.lmp");
+    QString error;
+    ASSERT_TRUE(ProjectFile::write(project, ProjectFile::image(project, {{root + QStringLiteral("/index.html"), false}}),
+                                   &error));
+    const QString options = dir + QStringLiteral("/site.lmo");
+    tinifil ini(options);
+    ini.writeuseroot(true);
+    ini.writeroot(root);
+
+    ScriptedInteraction ui;
+    TMainwindow window({project});
+    window.FormShow();
+    QAction *upload = window.command(UploadController::commandName());
+    ASSERT_NE(upload, nullptr);
+    EXPECT_EQ(upload->text(), QStringLiteral("Upload"));
+    EXPECT_FALSE(upload->isEnabled()) << "no upload settings yet";
+
+    UploadSettings settings;
+    settings.host = QStringLiteral("127.0.0.1");
+    settings.port = server.port();
+    settings.folder = dir + QStringLiteral("/remote");
+    settings.login = UploadSettings::Login::Key;
+    settings.keyFile = server.clientKey();
+    ASSERT_TRUE(settings.write(options));
+    window.command(QStringLiteral("Project1"))->menu<QMenu *>()->aboutToShow();
+    ASSERT_TRUE(upload->isEnabled());
+
+    ui.messageAnswers.enqueue(QMessageBox::Yes);
+    upload->trigger();
+    ASSERT_EQ(ui.messages.size(), 1) << ui.lastMessage().toStdString();
+    const MessageRequest &question = ui.messages.first();
+    EXPECT_EQ(question.defaultButton, QMessageBox::No);
+    EXPECT_EQ(question.buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_TRUE(question.text.contains(server.knownHostsName()));
+    EXPECT_TRUE(question.text.contains(QStringLiteral("ssh-ed25519")));
+    const HostKey key{QStringLiteral("ssh-ed25519"), server.knownHostsLine().section(u' ', 2, 2).toLatin1()};
+    EXPECT_TRUE(question.text.contains(key.fingerprint())) << question.text.toStdString();
+
+    const QString published = InstallDir::file(QStringLiteral("published files")) + QStringLiteral("/windowsite");
+    EXPECT_EQ(treeOf(dir + QStringLiteral("/remote")), treeOf(published));
+    EXPECT_EQ(treeOf(dir + QStringLiteral("/remote")).size(), 2);
+
+    // Trusted now: no question; the page changed on the server is put back.
+    writeFile(dir + QStringLiteral("/remote/index.html"), "<P>changed on the server</P>");
+    upload->trigger();
+    EXPECT_EQ(ui.messages.size(), 1) << ui.lastMessage().toStdString();
+    EXPECT_EQ(treeOf(dir + QStringLiteral("/remote")), treeOf(published));
+    qputenv("HOME", home);
+}
+
+TEST(MainWindowUploadTest, UploadIsGreyedWithoutAProject)
+{
+    test::TestSandbox::clearSettings();
+    ScriptedInteraction ui;
+    TMainwindow window;
+    window.FormShow();
+    QAction *upload = window.command(UploadController::commandName());
+    ASSERT_NE(upload, nullptr);
+    EXPECT_FALSE(upload->isEnabled());
+    window.command(QStringLiteral("nytproject1"))->trigger();
+    EXPECT_FALSE(upload->isEnabled()) << "an unsaved project has no settings";
+}
