@@ -57,6 +57,7 @@ private:
     bool prepareFolder();
     bool listRemote(const PublishedTree &tree);
     bool send(const UploadPlan &plan);
+    bool place(const QString &temporary, const QString &relative, QString *why);
     bool removeObsolete(const UploadPlan &plan);
     bool stopAt(const QString &relative, const QString &reason);
     void saveManifest(bool now);
@@ -265,6 +266,39 @@ bool UploadRun::stopAt(const QString &relative, const QString &reason)
                     .arg(relative, reason).arg(sent).arg(sent == 1 ? QStringLiteral("file was") : QStringLiteral("files were")));
 }
 
+bool UploadRun::place(const QString &temporary, const QString &relative, QString *why)
+{
+    const QString target = RemotePath::join(m_folder, relative);
+    if (!m_remote.contains(relative)) {
+        if (m_connection.rename(temporary, target))
+            return true;
+        *why = m_connection.error();
+        return false;
+    }
+    // SFTP as OpenSSH serves it renames only onto a free name, and libssh
+    // has no call for the server's atomic replace. So the old file moves
+    // aside under a temporary name, the new one takes its name and the old
+    // one goes: a reader finds the old file, for a moment none, then the
+    // new one, never a part of one. A stop in between leaves both under
+    // temporary names, which the next upload removes before sending again.
+    const QString aside = RemotePath::join(
+        m_folder, RemotePath::temporaryFor(relative, QRandomGenerator::system()->generate64()));
+    if (!m_connection.rename(target, aside)) {
+        *why = m_connection.error();
+        return false;
+    }
+    if (!m_connection.rename(temporary, target)) {
+        *why = m_connection.error();
+        // The old file goes back; if even that fails, the next upload
+        // sends the file again.
+        if (!m_connection.connectionLost())
+            m_connection.rename(aside, target);
+        return false;
+    }
+    m_connection.removeFile(aside);
+    return true;
+}
+
 bool UploadRun::send(const UploadPlan &plan)
 {
     UploadProgress progress;
@@ -294,10 +328,12 @@ bool UploadRun::send(const UploadPlan &plan)
             progress.bytesDone = before + n;
             return report(progress);
         }, &sha256);
-        const bool placed = ok && m_connection.rename(temporary, RemotePath::join(m_folder, file.relative));
+        QString placeError;
+        const bool placed = ok && place(temporary, file.relative, &placeError);
         if (!placed) {
             const QString why = m_connection.stopped() ? QStringLiteral("cancelled while it was sent.")
-                                                       : m_connection.error();
+                : !ok                                  ? m_connection.error()
+                                                       : placeError;
             m_report.cancelled = m_connection.stopped();
             // The half copy goes, where the connection still allows it.
             if (!m_connection.connectionLost())
