@@ -18,7 +18,7 @@ using namespace lumaro;
 
 namespace {
 
-struct Run {
+struct CliResult {
     int exitCode = -1;
     QByteArray out;
     QByteArray err;
@@ -93,7 +93,7 @@ protected:
         ASSERT_TRUE(settings.write(dir + QStringLiteral("/site.lmo")));
     }
 
-    Run cli(const QStringList &args) const
+    CliResult cli(const QStringList &args) const
     {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -118,7 +118,7 @@ protected:
 
 TEST_F(CliUploadTest, SendsTheSiteWithOneLinePerFileThenNothing)
 {
-    Run r = cli({QStringLiteral("upload"), project});
+    CliResult r = cli({QStringLiteral("upload"), project});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(sortedLines(r.out), (QByteArrayList{"sent about.html", "sent img/a.gif", "sent index.html"}));
     EXPECT_EQ(r.err, QByteArray());
@@ -133,7 +133,7 @@ TEST_F(CliUploadTest, SendsTheSiteWithOneLinePerFileThenNothing)
 
 TEST_F(CliUploadTest, ADryRunListsWhatWouldBeSentAndChangesNothing)
 {
-    const Run r = cli({QStringLiteral("upload"), QStringLiteral("--dry-run"), project});
+    const CliResult r = cli({QStringLiteral("upload"), QStringLiteral("--dry-run"), project});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(sortedLines(r.out), (QByteArrayList{"sent about.html", "sent img/a.gif", "sent index.html"}));
     EXPECT_FALSE(QFileInfo::exists(remote));
@@ -145,7 +145,7 @@ TEST_F(CliUploadTest, DeleteRemovesOnlyWhatIsNoLongerPublished)
     writeFile(remote + QStringLiteral("/stats.html"), "the host's own page");
     ASSERT_TRUE(QFile::remove(root + QStringLiteral("/about.html")));
 
-    Run r = cli({QStringLiteral("upload"), project});
+    CliResult r = cli({QStringLiteral("upload"), project});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, QByteArray());
     EXPECT_TRUE(r.err.contains("--delete removes it: about.html")) << r.err.toStdString();
@@ -192,7 +192,7 @@ TEST_F(CliUploadTest, FaultsEndWithStatusOneAndNothingOnStandardOutput)
         settings.write(dir + QStringLiteral("/site.lmo"));
         writeFile(home + QStringLiteral("/.ssh/known_hosts"), server->knownHostsLine().toUtf8() + '\n');
         c.arrange();
-        const Run r = cli({QStringLiteral("upload"), project});
+        const CliResult r = cli({QStringLiteral("upload"), project});
         EXPECT_EQ(r.exitCode, 1) << c.name;
         EXPECT_EQ(r.out, QByteArray()) << c.name;
         EXPECT_TRUE(r.err.contains(c.message)) << c.name << ": " << r.err.toStdString();
@@ -216,7 +216,7 @@ TEST_F(CliUploadTest, UsageErrorsEndWithStatusTwo)
         {QStringLiteral("html2text"), QStringLiteral("--dry-run"), project},
     };
     for (const QStringList &args : cases) {
-        const Run r = cli(args);
+        const CliResult r = cli(args);
         EXPECT_EQ(r.exitCode, 2) << args.join(u' ').toStdString();
         EXPECT_EQ(r.out, QByteArray()) << args.join(u' ').toStdString();
     }
