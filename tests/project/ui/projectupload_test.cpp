@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <gtest/gtest.h>
