@@ -2,6 +2,7 @@
 // 127.0.0.1, with its own HOME so only the test's known_hosts is read.
 #include "installdir.h"
 #include "projectfile.h"
+#include "sitefiles.h"
 #include "sshserver.h"
 #include "testsandbox.h"
 #include "tinifil.h"
@@ -23,27 +24,6 @@ struct CliResult {
     QByteArray out;
     QByteArray err;
 };
-
-void writeFile(const QString &name, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(name).absolutePath());
-    QFile f(name);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << name.toStdString();
-    f.write(bytes);
-}
-
-QMap<QString, QByteArray> treeOf(const QString &dir)
-{
-    QMap<QString, QByteArray> tree;
-    QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QFile f(path);
-        f.open(QIODevice::ReadOnly);
-        tree.insert(QDir(dir).relativeFilePath(path), f.readAll());
-    }
-    return tree;
-}
 
 QByteArrayList sortedLines(const QByteArray &out)
 {
@@ -68,15 +48,15 @@ protected:
         server = std::make_unique<test::SshServer>(dir + QStringLiteral("/server"));
         ASSERT_TRUE(server->start()) << server->error().toStdString();
         home = dir + QStringLiteral("/home");
-        writeFile(home + QStringLiteral("/.ssh/known_hosts"), server->knownHostsLine().toUtf8() + '\n');
+        test::writeSiteFile(home + QStringLiteral("/.ssh/known_hosts"), server->knownHostsLine().toUtf8() + '\n');
 
         // The root's name is the test folder's, so cases never share a copy
         // in the publish directory.
         root = dir + u'/' + QFileInfo(dir).fileName();
         remote = dir + QStringLiteral("/remote");
-        writeFile(root + QStringLiteral("/index.html"), "<P>home</P>\r\n");
-        writeFile(root + QStringLiteral("/about.html"), "<P>about</P>\r\n");
-        writeFile(root + QStringLiteral("/img/a.gif"), QByteArray("GIF89a\0\0", 8));
+        test::writeSiteFile(root + QStringLiteral("/index.html"), "<P>home</P>\r\n");
+        test::writeSiteFile(root + QStringLiteral("/about.html"), "<P>about</P>\r\n");
+        test::writeSiteFile(root + QStringLiteral("/img/a.gif"), QByteArray("GIF89a\0\0", 8));
         project = dir + QStringLiteral("/site.lmp");
         QString error;
         ASSERT_TRUE(ProjectFile::write(project, ProjectFile::image(project, {{root + QStringLiteral("/index.html"), true}}),
@@ -122,8 +102,8 @@ TEST_F(CliUploadTest, SendsTheSiteWithOneLinePerFileThenNothing)
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(sortedLines(r.out), (QByteArrayList{"sent about.html", "sent img/a.gif", "sent index.html"}));
     EXPECT_EQ(r.err, QByteArray());
-    EXPECT_EQ(treeOf(remote), treeOf(published()));
-    EXPECT_EQ(treeOf(remote).size(), 3);
+    EXPECT_EQ(test::treeOf(remote), test::treeOf(published()));
+    EXPECT_EQ(test::treeOf(remote).size(), 3);
 
     r = cli({QStringLiteral("upload"), project});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
@@ -142,7 +122,7 @@ TEST_F(CliUploadTest, ADryRunListsWhatWouldBeSentAndChangesNothing)
 TEST_F(CliUploadTest, DeleteRemovesOnlyWhatIsNoLongerPublished)
 {
     ASSERT_EQ(cli({QStringLiteral("upload"), project}).exitCode, 0);
-    writeFile(remote + QStringLiteral("/stats.html"), "the host's own page");
+    test::writeSiteFile(remote + QStringLiteral("/stats.html"), "the host's own page");
     ASSERT_TRUE(QFile::remove(root + QStringLiteral("/about.html")));
 
     CliResult r = cli({QStringLiteral("upload"), project});
@@ -165,7 +145,7 @@ TEST_F(CliUploadTest, FaultsEndWithStatusOneAndNothingOnStandardOutput)
         std::function<void()> arrange;
         const char *message;
     } cases[] = {
-        {"unknown server", [&] { writeFile(home + QStringLiteral("/.ssh/known_hosts"), ""); },
+        {"unknown server", [&] { test::writeSiteFile(home + QStringLiteral("/.ssh/known_hosts"), ""); },
          "is not known: its ssh-ed25519 key has the fingerprint SHA256:"},
         {"wrong key", [&] {
              UploadSettings s = settings;
@@ -190,7 +170,7 @@ TEST_F(CliUploadTest, FaultsEndWithStatusOneAndNothingOnStandardOutput)
     };
     for (const auto &c : cases) {
         settings.write(dir + QStringLiteral("/site.lmo"));
-        writeFile(home + QStringLiteral("/.ssh/known_hosts"), server->knownHostsLine().toUtf8() + '\n');
+        test::writeSiteFile(home + QStringLiteral("/.ssh/known_hosts"), server->knownHostsLine().toUtf8() + '\n');
         c.arrange();
         const CliResult r = cli({QStringLiteral("upload"), project});
         EXPECT_EQ(r.exitCode, 1) << c.name;
@@ -199,7 +179,7 @@ TEST_F(CliUploadTest, FaultsEndWithStatusOneAndNothingOnStandardOutput)
         EXPECT_FALSE(QFileInfo::exists(remote)) << c.name;
     }
     // The batch refusal names the line to add for the server.
-    writeFile(home + QStringLiteral("/.ssh/known_hosts"), "");
+    test::writeSiteFile(home + QStringLiteral("/.ssh/known_hosts"), "");
     settings.write(dir + QStringLiteral("/site.lmo"));
     EXPECT_TRUE(cli({QStringLiteral("upload"), project}).err.contains(server->knownHostsLine().toUtf8()));
 }

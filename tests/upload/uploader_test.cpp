@@ -1,6 +1,7 @@
 // Uploads to a real OpenSSH server started for each test on 127.0.0.1. The
 // server runs on this machine, so the remote folder is read back directly.
 #include "publishedtree.h"
+#include "sitefiles.h"
 #include "sshserver.h"
 #include "testsandbox.h"
 #include "tinifil.h"
@@ -16,28 +17,6 @@
 using namespace lumaro;
 
 namespace {
-
-void writeFile(const QString &name, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(name).absolutePath());
-    QFile f(name);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << name.toStdString();
-    f.write(bytes);
-}
-
-/// Every file below a folder by relative path, with its bytes.
-QMap<QString, QByteArray> treeOf(const QString &dir)
-{
-    QMap<QString, QByteArray> tree;
-    QDirIterator it(dir, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QFile f(path);
-        f.open(QIODevice::ReadOnly);
-        tree.insert(QDir(dir).relativeFilePath(path), f.readAll());
-    }
-    return tree;
-}
 
 QStringList temporaries(const QString &dir)
 {
@@ -73,12 +52,12 @@ protected:
         root = dir + QStringLiteral("/site");
         published = dir + QStringLiteral("/published");
         remote = dir + QStringLiteral("/remote/www");
-        writeFile(root + QStringLiteral("/index.html"), "<HTML><A HREF=\"about/me.html\">me</A></HTML>\r\n");
-        writeFile(root + QStringLiteral("/about/me.html"), "<HTML>caf\xC3\xA9</HTML>\r\n");
-        writeFile(root + QStringLiteral("/about/deep/er/page.htm"), "<P>deep</P>\r\n");
-        writeFile(root + QStringLiteral("/img/logo.gif"), QByteArray("GIF89a\x01\x00\x01\x00\x00\xff\x00", 13));
-        writeFile(root + QStringLiteral("/.htaccess"), "Options -Indexes\n");
-        writeFile(root + QStringLiteral("/empty.txt"), "");
+        test::writeSiteFile(root + QStringLiteral("/index.html"), "<HTML><A HREF=\"about/me.html\">me</A></HTML>\r\n");
+        test::writeSiteFile(root + QStringLiteral("/about/me.html"), "<HTML>caf\xC3\xA9</HTML>\r\n");
+        test::writeSiteFile(root + QStringLiteral("/about/deep/er/page.htm"), "<P>deep</P>\r\n");
+        test::writeSiteFile(root + QStringLiteral("/img/logo.gif"), QByteArray("GIF89a\x01\x00\x01\x00\x00\xff\x00", 13));
+        test::writeSiteFile(root + QStringLiteral("/.htaccess"), "Options -Indexes\n");
+        test::writeSiteFile(root + QStringLiteral("/empty.txt"), "");
         QDir().mkpath(root + QStringLiteral("/emptyfolder"));
 
         options = dir + QStringLiteral("/site.lmo");
@@ -86,7 +65,7 @@ protected:
         ini.writeuseroot(true);
         ini.writeroot(root);
         ini.writeconvchar(false);
-        writeFile(dir + QStringLiteral("/user_known_hosts"), server->knownHostsLine().toUtf8() + '\n');
+        test::writeSiteFile(dir + QStringLiteral("/user_known_hosts"), server->knownHostsLine().toUtf8() + '\n');
     }
 
     UploadJob job() const
@@ -120,8 +99,8 @@ TEST_F(UploaderTest, FirstUploadCopiesTheSiteThenOnlyWhatChanged)
     UploadReport r = Uploader::run(job(), hooks);
     ASSERT_TRUE(r.ok) << r.error.toStdString();
     EXPECT_TRUE(r.published);
-    EXPECT_EQ(treeOf(remote), treeOf(site()));
-    EXPECT_EQ(treeOf(remote).size(), 6);
+    EXPECT_EQ(test::treeOf(remote), test::treeOf(site()));
+    EXPECT_EQ(test::treeOf(remote).size(), 6);
     EXPECT_TRUE(QFileInfo(remote + QStringLiteral("/emptyfolder")).isDir());
     EXPECT_EQ(lines.size(), 6);
     EXPECT_TRUE(lines.contains(QStringLiteral("sent about/deep/er/page.htm")));
@@ -132,7 +111,7 @@ TEST_F(UploaderTest, FirstUploadCopiesTheSiteThenOnlyWhatChanged)
     EXPECT_TRUE(r.sent.isEmpty()) << r.sent.join(u' ').toStdString();
 
     const QString page = root + QStringLiteral("/about/me.html");
-    writeFile(page, "<HTML>changed</HTML>\r\n");
+    test::writeSiteFile(page, "<HTML>changed</HTML>\r\n");
     QFile touched(page);
     touched.open(QIODevice::ReadWrite);
     touched.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime);
@@ -141,18 +120,18 @@ TEST_F(UploaderTest, FirstUploadCopiesTheSiteThenOnlyWhatChanged)
     ASSERT_TRUE(r.ok) << r.error.toStdString();
     EXPECT_TRUE(r.published);
     EXPECT_EQ(r.sent, QStringList{QStringLiteral("about/me.html")});
-    EXPECT_EQ(treeOf(remote), treeOf(site()));
+    EXPECT_EQ(test::treeOf(remote), test::treeOf(site()));
     EXPECT_TRUE(temporaries(remote).isEmpty());
 }
 
 TEST_F(UploaderTest, AFileChangedOnTheServerIsSentAgain)
 {
     ASSERT_TRUE(Uploader::run(job()).ok);
-    writeFile(remote + QStringLiteral("/index.html"), "defaced");
+    test::writeSiteFile(remote + QStringLiteral("/index.html"), "defaced");
     const UploadReport r = Uploader::run(job());
     ASSERT_TRUE(r.ok) << r.error.toStdString();
     EXPECT_EQ(r.sent, QStringList{QStringLiteral("index.html")});
-    EXPECT_EQ(treeOf(remote), treeOf(site()));
+    EXPECT_EQ(test::treeOf(remote), test::treeOf(site()));
 }
 
 TEST_F(UploaderTest, AChangedHostKeyIsRefusedAndNothingIsSent)
@@ -160,7 +139,7 @@ TEST_F(UploaderTest, AChangedHostKeyIsRefusedAndNothingIsSent)
     const QString oldLine = server->knownHostsLine();
     ASSERT_TRUE(server->restartWithNewHostKey()) << server->error().toStdString();
     // The old key, stored for the server's new port.
-    writeFile(dir + QStringLiteral("/user_known_hosts"),
+    test::writeSiteFile(dir + QStringLiteral("/user_known_hosts"),
               (server->knownHostsName() + u' ' + oldLine.section(u' ', 1)).toUtf8() + '\n');
     bool asked = false;
     UploadHooks hooks;
@@ -235,15 +214,15 @@ TEST_F(UploaderTest, TheAgentLogsIn)
     const UploadReport r = Uploader::run(j);
     qputenv("SSH_AUTH_SOCK", before);
     ASSERT_TRUE(r.ok) << r.error.toStdString();
-    EXPECT_EQ(treeOf(remote), treeOf(site()));
+    EXPECT_EQ(test::treeOf(remote), test::treeOf(site()));
 }
 
 TEST_F(UploaderTest, ACutConnectionLeavesNoHalfFileAndTheNextUploadCompletes)
 {
     ASSERT_TRUE(Uploader::run(job()).ok);
-    const QByteArray oldPicture = treeOf(remote).value(QStringLiteral("img/logo.gif"));
-    writeFile(root + QStringLiteral("/img/logo.gif"), bigPicture());
-    writeFile(root + QStringLiteral("/img/zz.gif"), "after the cut");
+    const QByteArray oldPicture = test::treeOf(remote).value(QStringLiteral("img/logo.gif"));
+    test::writeSiteFile(root + QStringLiteral("/img/logo.gif"), bigPicture());
+    test::writeSiteFile(root + QStringLiteral("/img/zz.gif"), "after the cut");
 
     bool cut = false;
     UploadHooks hooks;
@@ -260,14 +239,14 @@ TEST_F(UploaderTest, ACutConnectionLeavesNoHalfFileAndTheNextUploadCompletes)
     EXPECT_FALSE(r.cancelled);
     EXPECT_TRUE(r.error.startsWith(QStringLiteral("The upload stopped at img/logo.gif: "))) << r.error.toStdString();
     // The old picture is still whole under its name; the new one is not there.
-    const QMap<QString, QByteArray> halfway = treeOf(remote);
+    const QMap<QString, QByteArray> halfway = test::treeOf(remote);
     EXPECT_EQ(halfway.value(QStringLiteral("img/logo.gif")), oldPicture);
     EXPECT_FALSE(halfway.contains(QStringLiteral("img/zz.gif")));
 
     r = Uploader::run(job());
     ASSERT_TRUE(r.ok) << r.error.toStdString();
     EXPECT_EQ(r.sent, (QStringList{QStringLiteral("img/logo.gif"), QStringLiteral("img/zz.gif")}));
-    EXPECT_EQ(treeOf(remote), treeOf(site()));
+    EXPECT_EQ(test::treeOf(remote), test::treeOf(site()));
     EXPECT_TRUE(temporaries(remote).isEmpty()) << temporaries(remote).join(u' ').toStdString();
 }
 
@@ -285,27 +264,27 @@ TEST_F(UploaderTest, CancelStopsBetweenFilesAndTheNextUploadGoesOn)
     r = Uploader::run(job());
     ASSERT_TRUE(r.ok) << r.error.toStdString();
     EXPECT_EQ(r.sent.size(), 4);
-    EXPECT_EQ(treeOf(remote), treeOf(site()));
+    EXPECT_EQ(test::treeOf(remote), test::treeOf(site()));
 }
 
 TEST_F(UploaderTest, ARefusedWriteStopsWithAMessageNamingTheFile)
 {
     QDir().mkpath(remote);
     ASSERT_TRUE(server->restartReadOnly(true)) << server->error().toStdString();
-    writeFile(dir + QStringLiteral("/user_known_hosts"), server->knownHostsLine().toUtf8() + '\n');
+    test::writeSiteFile(dir + QStringLiteral("/user_known_hosts"), server->knownHostsLine().toUtf8() + '\n');
     UploadJob j = job();
     // Only the top folder's files: the server refuses every write.
     const UploadReport r = Uploader::run(j);
     EXPECT_FALSE(r.ok);
     EXPECT_TRUE(r.error.contains(QStringLiteral("permission denied"))) << r.error.toStdString();
     EXPECT_TRUE(r.sent.isEmpty());
-    EXPECT_TRUE(treeOf(remote).isEmpty());
+    EXPECT_TRUE(test::treeOf(remote).isEmpty());
 }
 
 TEST_F(UploaderTest, DeleteRemovesOnlyWhatIsNoLongerPublished)
 {
     ASSERT_TRUE(Uploader::run(job()).ok);
-    writeFile(remote + QStringLiteral("/theirs.html"), "not ours");
+    test::writeSiteFile(remote + QStringLiteral("/theirs.html"), "not ours");
     ASSERT_TRUE(QFile::remove(root + QStringLiteral("/about/me.html")));
 
     UploadReport r = Uploader::run(job());
@@ -349,7 +328,7 @@ TEST_F(UploaderTest, NamesWithDotDotAndLinksOutOfTheSiteAreRefusedBeforeAnything
         std::function<void()> plant;
         const char *reason;
     } cases[] = {
-        {"backslash dot-dot name", [&] { writeFile(root + QStringLiteral("/..\\..\\evil.html"), "x"); }, "backslash"},
+        {"backslash dot-dot name", [&] { test::writeSiteFile(root + QStringLiteral("/..\\..\\evil.html"), "x"); }, "backslash"},
         {"link out of the published folder", [&] {
              ASSERT_TRUE(Uploader::run([&] { UploadJob d = job(); d.dryRun = true; return d; }()).ok);
              QFile::link(QStringLiteral("/etc/hostname"), site() + QStringLiteral("/hostname.html"));
@@ -358,7 +337,7 @@ TEST_F(UploaderTest, NamesWithDotDotAndLinksOutOfTheSiteAreRefusedBeforeAnything
     for (const auto &c : cases) {
         QDir(root).removeRecursively();
         QDir(published).removeRecursively();
-        writeFile(root + QStringLiteral("/index.html"), "<P>x</P>");
+        test::writeSiteFile(root + QStringLiteral("/index.html"), "<P>x</P>");
         c.plant();
         const UploadReport r = Uploader::run(job());
         EXPECT_FALSE(r.ok) << c.name;

@@ -1,11 +1,12 @@
 // Project > "Upload" in the real main window, against a real OpenSSH
 // server: greyed without upload settings, the first-contact question
-// answered through the interaction layer, the site sent, and nothing sent
-// the second time.
+// answered through the interaction layer, the site sent; the second time
+// nothing is asked and only a page changed on the server is sent again.
 #include "installdir.h"
 #include "mainwindow.h"
 #include "projectfile.h"
 #include "scriptedinteraction.h"
+#include "sitefiles.h"
 #include "sshserver.h"
 #include "testsandbox.h"
 #include "tinifil.h"
@@ -22,31 +23,6 @@
 
 using namespace lumaro;
 
-namespace {
-
-void writeFile(const QString &name, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(name).absolutePath());
-    QFile f(name);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << name.toStdString();
-    f.write(bytes);
-}
-
-QMap<QString, QByteArray> treeOf(const QString &dir)
-{
-    QMap<QString, QByteArray> tree;
-    QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QFile f(path);
-        f.open(QIODevice::ReadOnly);
-        tree.insert(QDir(dir).relativeFilePath(path), f.readAll());
-    }
-    return tree;
-}
-
-} // namespace
-
 TEST(MainWindowUploadTest, UploadAsksAboutANewServerThenSendsOnlyWhatChanged)
 {
     if (!test::SshServer::available())
@@ -60,8 +36,8 @@ TEST(MainWindowUploadTest, UploadAsksAboutANewServerThenSendsOnlyWhatChanged)
     ASSERT_TRUE(server.start()) << server.error().toStdString();
 
     const QString root = dir + QStringLiteral("/windowsite");
-    writeFile(root + QStringLiteral("/index.html"), "<P>home</P>\r\n");
-    writeFile(root + QStringLiteral("/img/a.gif"), QByteArray("GIF89a\0\0", 8));
+    test::writeSiteFile(root + QStringLiteral("/index.html"), "<P>home</P>\r\n");
+    test::writeSiteFile(root + QStringLiteral("/img/a.gif"), QByteArray("GIF89a\0\0", 8));
     const QString project = dir + QStringLiteral("/site.lmp");
     QString error;
     ASSERT_TRUE(ProjectFile::write(project, ProjectFile::image(project, {{root + QStringLiteral("/index.html"), false}}),
@@ -101,14 +77,14 @@ TEST(MainWindowUploadTest, UploadAsksAboutANewServerThenSendsOnlyWhatChanged)
     EXPECT_TRUE(question.text.contains(key.fingerprint())) << question.text.toStdString();
 
     const QString published = InstallDir::file(QStringLiteral("published files")) + QStringLiteral("/windowsite");
-    EXPECT_EQ(treeOf(dir + QStringLiteral("/remote")), treeOf(published));
-    EXPECT_EQ(treeOf(dir + QStringLiteral("/remote")).size(), 2);
+    EXPECT_EQ(test::treeOf(dir + QStringLiteral("/remote")), test::treeOf(published));
+    EXPECT_EQ(test::treeOf(dir + QStringLiteral("/remote")).size(), 2);
 
     // Trusted now: no question; the page changed on the server is put back.
-    writeFile(dir + QStringLiteral("/remote/index.html"), "<P>changed on the server</P>");
+    test::writeSiteFile(dir + QStringLiteral("/remote/index.html"), "<P>changed on the server</P>");
     upload->trigger();
     EXPECT_EQ(ui.messages.size(), 1) << ui.lastMessage().toStdString();
-    EXPECT_EQ(treeOf(dir + QStringLiteral("/remote")), treeOf(published));
+    EXPECT_EQ(test::treeOf(dir + QStringLiteral("/remote")), test::treeOf(published));
     qputenv("HOME", home);
 }
 
