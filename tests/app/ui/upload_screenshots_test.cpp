@@ -2,6 +2,7 @@
 // page of the project preferences, the first-contact question about a
 // server's key as the desktop shows it, and the progress window. Runs only
 // when LUMARO_SCREENSHOT_DIR names a directory (e.g. under Xvfb).
+#include "mainwindow.h"
 #include "qtinteraction.h"
 #include "testsandbox.h"
 #include "tprojectoptions.h"
@@ -11,7 +12,9 @@
 #include "uploadsettingspage.h"
 
 #include <QApplication>
+#include <QAction>
 #include <QDir>
+#include <QMenu>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -63,6 +66,17 @@ TEST(UploadScreenshots, SettingsQuestionAndProgress)
     desktop.message(nullptr, {QStringLiteral("Lumaro"),
                               UploadController::trustQuestion(QStringLiteral("[www.example.org]:2222"), key),
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QMessageBox::No});
+
+    // The Project menu with its new item, greyed without a project.
+    TMainwindow window;
+    window.FormShow();
+    window.show();
+    QMenu *menu = window.command(QStringLiteral("Project1"))->menu<QMenu *>();
+    menu->popup(window.mapToGlobal(QPoint(60, 30)));
+    QTest::qWait(300);
+    save(*menu, QStringLiteral("upload-menu.png"));
+    menu->hide();
+    window.hide();
 
     UploadProgressDialog progress(settings.destination());
     progress.show();
