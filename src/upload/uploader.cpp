@@ -17,9 +17,8 @@
 
 namespace lumaro {
 
-bool Uploader::needsPublishing(const QString &root, const QString &target, const QString &publishDirectory)
+bool Uploader::isStale(const SiteMirror::Plan &plan)
 {
-    const SiteMirror::Plan plan = SiteMirror::plan(root, target, publishDirectory);
     for (const SiteMirror::FileCopy &copy : plan.files) {
         const QFileInfo copied(copy.target);
         if (!copied.exists() || QFileInfo(copy.source).lastModified() > copied.lastModified())
@@ -75,8 +74,7 @@ private:
     const UploadHooks &m_hooks;
     UploadReport m_report;
     SftpConnection m_connection;
-    QString m_root;
-    QString m_publishDir;
+    SiteMirror::Plan m_mirror; ///< the copy publishing makes of the root
     QString m_folder;
     bool m_folderExists = true;
     RemoteListing m_remote;
@@ -91,14 +89,16 @@ bool UploadRun::publishFirst(QString *site)
 {
     const QString publishDir = QDir::cleanPath(m_job.publishDirectory.isEmpty()
         ? InstallDir::file(QStringLiteral("published files")) : m_job.publishDirectory);
-    m_publishDir = publishDir;
-    QString &root = m_root;
+    QString root;
     *site = Publisher::publishedSite(m_job.optionsFile, publishDir, &root);
     if (site->isEmpty())
         return fail(QStringLiteral("The project uses no standard root, so there is no published site to upload."));
     if (!QFileInfo(root).isDir())
         return fail(QStringLiteral("The project root %1 is not a folder.").arg(native(root)));
-    if (!Uploader::needsPublishing(root, *site, publishDir))
+    // The copy publishing makes now: what the site is, and whether the
+    // published folder is behind it.
+    m_mirror = SiteMirror::plan(root, *site, publishDir);
+    if (!Uploader::isStale(m_mirror))
         return true;
     Publisher::Job publish;
     publish.optionsFile = m_job.optionsFile;
@@ -388,7 +388,7 @@ UploadReport UploadRun::run()
     // Publishing replaces files but never removes any: what publishing the
     // site now makes is the site, and copies of files since removed from
     // the project root count as no longer published.
-    const SiteMirror::Plan mirror = SiteMirror::plan(m_root, site, m_publishDir);
+    const SiteMirror::Plan &mirror = m_mirror;
     QSet<QString> keptFiles;
     QSet<QString> keptDirectories;
     const QDir siteDir(site);

@@ -2,6 +2,7 @@
 
 #include "knownhosts.h"
 #include "projectfile.h"
+#include "sitemirror.h"
 #include "uploadsettings.h"
 
 #include <QStringList>
@@ -73,9 +74,9 @@ class Uploader {
 public:
     static UploadReport run(const UploadJob &job, const UploadHooks &hooks = {});
 
-    /// Whether the published copy of root in target is missing a file of
-    /// the site or holds one older than the original.
-    static bool needsPublishing(const QString &root, const QString &target, const QString &publishDirectory);
+    /// Whether the published copy planned is missing a file of the site or
+    /// holds one older than the original.
+    static bool isStale(const SiteMirror::Plan &plan);
 };
 
 } // namespace lumaro
