@@ -13,7 +13,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QMutex>
 #include <QSet>
+#include <memory>
+#include <numeric>
+#include <thread>
+#include <vector>
 
 namespace lumaro {
 
@@ -28,6 +33,9 @@ bool Uploader::isStale(const SiteMirror::Plan &plan)
 }
 
 namespace {
+
+// Connections of a large upload.
+constexpr int kLanes = 3;
 
 QString native(const QString &path)
 {
@@ -52,11 +60,13 @@ private:
     }
     bool publishFirst(QString *site);
     bool checkHostKey();
+    bool authenticate(SftpConnection &c);
     bool logIn();
     bool prepareFolder();
     bool listRemote(const PublishedTree &tree);
     bool send(const UploadPlan &plan);
-    bool place(const QString &temporary, const QString &relative, QString *why);
+    bool place(SftpConnection &c, const QString &temporary, const QString &relative, QString *why);
+    std::unique_ptr<SftpConnection> openLane(const HostKey &key);
     bool removeObsolete(const UploadPlan &plan);
     bool stopAt(const QString &relative, const QString &reason);
     void saveManifest(bool now);
@@ -161,24 +171,26 @@ bool UploadRun::checkHostKey()
     return true;
 }
 
-bool UploadRun::logIn()
+bool UploadRun::authenticate(SftpConnection &c)
 {
     const UploadSettings &s = m_job.settings;
-    bool ok = false;
     switch (s.login) {
     case UploadSettings::Login::Agent:
-        ok = m_connection.loginWithAgent();
-        break;
+        return c.loginWithAgent();
     case UploadSettings::Login::Key:
-        ok = m_connection.loginWithKey(s.keyFile, m_job.passphrase);
-        break;
+        return c.loginWithKey(s.keyFile, m_job.passphrase);
     case UploadSettings::Login::Password:
-        ok = m_connection.loginWithPassword(m_job.password);
-        break;
+        return c.loginWithPassword(m_job.password);
     }
-    if (ok)
+    return false;
+}
+
+bool UploadRun::logIn()
+{
+    if (authenticate(m_connection))
         return true;
     m_report.loginFailed = true;
+    const UploadSettings &s = m_job.settings;
     const QString who = s.user.isEmpty() ? s.host : s.user + u'@' + s.host;
     return fail(QStringLiteral("Cannot log in to %1: %2.").arg(who, m_connection.error()));
 }
@@ -266,13 +278,13 @@ bool UploadRun::stopAt(const QString &relative, const QString &reason)
                     .arg(relative, reason).arg(sent).arg(sent == 1 ? QStringLiteral("file was") : QStringLiteral("files were")));
 }
 
-bool UploadRun::place(const QString &temporary, const QString &relative, QString *why)
+bool UploadRun::place(SftpConnection &c, const QString &temporary, const QString &relative, QString *why)
 {
     const QString target = RemotePath::join(m_folder, relative);
     if (!m_remote.contains(relative)) {
-        if (m_connection.rename(temporary, target))
+        if (c.rename(temporary, target))
             return true;
-        *why = m_connection.error();
+        *why = c.error();
         return false;
     }
     // SFTP as OpenSSH serves it renames only onto a free name, and libssh
@@ -283,20 +295,32 @@ bool UploadRun::place(const QString &temporary, const QString &relative, QString
     // temporary names, which the next upload removes before sending again.
     const QString aside = RemotePath::join(
         m_folder, RemotePath::temporaryFor(relative, QRandomGenerator::system()->generate64()));
-    if (!m_connection.rename(target, aside)) {
-        *why = m_connection.error();
+    if (!c.rename(target, aside)) {
+        *why = c.error();
         return false;
     }
-    if (!m_connection.rename(temporary, target)) {
-        *why = m_connection.error();
+    if (!c.rename(temporary, target)) {
+        *why = c.error();
         // The old file goes back; if even that fails, the next upload
         // sends the file again.
-        if (!m_connection.connectionLost())
-            m_connection.rename(aside, target);
+        if (!c.connectionLost())
+            c.rename(aside, target);
         return false;
     }
-    m_connection.removeFile(aside);
+    c.removeFile(aside);
     return true;
+}
+
+std::unique_ptr<SftpConnection> UploadRun::openLane(const HostKey &key)
+{
+    auto lane = std::make_unique<SftpConnection>();
+    const UploadSettings &s = m_job.settings;
+    // A further connection must reach the same server: the key checked
+    // for the first one.
+    if (!lane->connectTo(s.host.trimmed(), s.port, s.user) || lane->serverKey().base64 != key.base64
+        || !authenticate(*lane) || !lane->startSftp())
+        return nullptr;
+    return lane;
 }
 
 bool UploadRun::send(const UploadPlan &plan)
@@ -304,52 +328,115 @@ bool UploadRun::send(const UploadPlan &plan)
     UploadProgress progress;
     progress.filesTotal = int(plan.send.size());
     progress.bytesTotal = plan.sendBytes;
-    for (const LocalFile &file : plan.send) {
-        progress.current = file.relative;
-        if (!report(progress)) {
-            m_report.cancelled = true;
-            return stopAt(file.relative, QStringLiteral("cancelled before it was sent."));
-        }
-        if (m_job.dryRun) {
+    if (m_job.dryRun) {
+        for (const LocalFile &file : plan.send) {
             m_report.sent.append(file.relative);
             done(QStringLiteral("sent"), file.relative);
-            continue;
         }
-        QFile in(file.path);
-        if (!in.open(QIODevice::ReadOnly))
-            return stopAt(file.relative, QStringLiteral("cannot read %1: %2").arg(native(file.path), in.errorString()));
-        const QString temporary = RemotePath::join(
-            m_folder, RemotePath::temporaryFor(file.relative, QRandomGenerator::system()->generate64()));
-        const qint64 before = progress.bytesDone;
-        qint64 written = 0;
-        QByteArray sha256;
-        const bool ok = m_connection.writeNewFile(temporary, in, [&](qint64 n) {
-            written = n;
-            progress.bytesDone = before + n;
-            return report(progress);
-        }, &sha256);
-        QString placeError;
-        const bool placed = ok && place(temporary, file.relative, &placeError);
-        if (!placed) {
-            const QString why = m_connection.stopped() ? QStringLiteral("cancelled while it was sent.")
-                : !ok                                  ? m_connection.error()
-                                                       : placeError;
-            m_report.cancelled = m_connection.stopped();
-            // The half copy goes, where the connection still allows it.
-            if (!m_connection.connectionLost())
-                m_connection.removeFile(temporary);
-            return stopAt(file.relative, why);
-        }
-        progress.bytesDone = before + file.size;
-        ++progress.filesDone;
-        m_manifest.entries.insert(file.relative, {written, file.modified, sha256});
-        m_manifestChanged = true;
-        m_report.sent.append(file.relative);
-        done(QStringLiteral("sent"), file.relative);
-        saveManifest(false);
+        return true;
     }
-    progress.current.clear();
-    report(progress);
+
+    // Each file costs the server a few answers in turn (open, write, close,
+    // rename); a large upload goes over several connections at once so
+    // their waits overlap. Small ones keep to one.
+    std::vector<SftpConnection *> lanes{&m_connection};
+    std::vector<std::unique_ptr<SftpConnection>> extra;
+    const int wanted = plan.send.size() >= 60 ? kLanes : 1;
+    const HostKey key = m_connection.serverKey();
+    for (int i = 1; i < wanted; ++i) {
+        if (auto lane = openLane(key)) {
+            lanes.push_back(lane.get());
+            extra.push_back(std::move(lane));
+        }
+    }
+
+    QMutex lock;
+    qsizetype next = 0;
+    qint64 bytesDone = 0;
+    std::vector<qint64> inFlight(lanes.size(), 0);
+    bool stop = false;
+    QString stopFile;
+    QString stopReason;
+    auto stopWith = [&](const QString &relative, const QString &reason, bool cancelled) {
+        if (stop && !stopFile.isEmpty())
+            return;
+        stop = true;
+        stopFile = relative;
+        stopReason = reason;
+        m_report.cancelled = cancelled;
+    };
+    auto show = [&](const QString &current) {
+        progress.bytesDone = bytesDone + std::accumulate(inFlight.cbegin(), inFlight.cend(), qint64(0));
+        progress.current = current;
+        return report(progress);
+    };
+
+    auto run = [&](size_t laneIndex) {
+        SftpConnection &c = *lanes[laneIndex];
+        for (;;) {
+            QMutexLocker locked(&lock);
+            if (stop || next >= plan.send.size())
+                return;
+            const LocalFile &file = plan.send[next++];
+            if (!show(file.relative)) {
+                stopWith(file.relative, QStringLiteral("cancelled before it was sent."), true);
+                return;
+            }
+            locked.unlock();
+
+            QFile in(file.path);
+            if (!in.open(QIODevice::ReadOnly)) {
+                locked.relock();
+                stopWith(file.relative, QStringLiteral("cannot read %1: %2").arg(native(file.path), in.errorString()), false);
+                return;
+            }
+            const QString temporary = RemotePath::join(
+                m_folder, RemotePath::temporaryFor(file.relative, QRandomGenerator::system()->generate64()));
+            qint64 written = 0;
+            QByteArray sha256;
+            bool otherStopped = false;
+            const bool ok = c.writeNewFile(temporary, in, [&](qint64 n) {
+                QMutexLocker chunk(&lock);
+                written = n;
+                inFlight[laneIndex] = n;
+                otherStopped = stop;
+                return !stop && show(file.relative);
+            }, &sha256);
+            QString placeError;
+            const bool placed = ok && place(c, temporary, file.relative, &placeError);
+            if (!placed && !c.connectionLost())
+                c.removeFile(temporary); // the half copy goes, where the connection allows it
+            locked.relock();
+            inFlight[laneIndex] = 0;
+            if (!placed) {
+                // A file given up because another connection stopped is not
+                // the reason for stopping.
+                if (!otherStopped)
+                    stopWith(file.relative,
+                             c.stopped() ? QStringLiteral("cancelled while it was sent.")
+                                         : (!ok ? c.error() : placeError),
+                             c.stopped());
+                return;
+            }
+            bytesDone += file.size;
+            ++progress.filesDone;
+            m_manifest.entries.insert(file.relative, {written, file.modified, sha256});
+            m_manifestChanged = true;
+            m_report.sent.append(file.relative);
+            done(QStringLiteral("sent"), file.relative);
+            saveManifest(false);
+        }
+    };
+    std::vector<std::thread> others;
+    for (size_t i = 1; i < lanes.size(); ++i)
+        others.emplace_back(run, i);
+    run(0);
+    for (std::thread &t : others)
+        t.join();
+    std::sort(m_report.sent.begin(), m_report.sent.end());
+    if (stop)
+        return stopAt(stopFile, stopReason);
+    show(QString());
     return true;
 }
 

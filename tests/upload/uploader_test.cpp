@@ -359,3 +359,41 @@ TEST_F(UploaderTest, AFolderLinkOnTheServerIsNotWrittenThrough)
     EXPECT_TRUE(QDir(elsewhere).isEmpty());
     EXPECT_TRUE(r.sent.isEmpty());
 }
+
+TEST_F(UploaderTest, ALargeUploadOverSeveralConnectionsStopsCleanlyAndCompletes)
+{
+    for (int i = 0; i < 90; ++i)
+        test::writeSiteFile(root + QStringLiteral("/many/p%1.html").arg(i), QByteArray(500 + i, 'a' + i % 26));
+    UploadReport r = Uploader::run(job());
+    ASSERT_TRUE(r.ok) << r.error.toStdString();
+    EXPECT_EQ(r.sent.size(), 96);
+    EXPECT_EQ(test::treeOf(remote), test::treeOf(site()));
+
+    for (int i = 0; i < 90; ++i)
+        test::writeSiteFile(root + QStringLiteral("/many/p%1.html").arg(i), QByteArray(900 + i, 'A' + i % 26));
+    bool cut = false;
+    UploadHooks hooks;
+    hooks.progress = [&](const UploadProgress &p) {
+        if (!cut && p.filesDone >= 30) {
+            cut = true;
+            server->killSessions();
+        }
+        return true;
+    };
+    r = Uploader::run(job(), hooks);
+    EXPECT_TRUE(cut);
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(r.error.startsWith(QStringLiteral("The upload stopped at many/p"))) << r.error.toStdString();
+    // Every page on the server is whole: the old one or the new one.
+    const QMap<QString, QByteArray> halfway = test::treeOf(remote);
+    for (int i = 0; i < 90; ++i) {
+        const QByteArray page = halfway.value(QStringLiteral("many/p%1.html").arg(i));
+        EXPECT_TRUE(page.isEmpty() || page == QByteArray(500 + i, 'a' + i % 26) || page == QByteArray(900 + i, 'A' + i % 26))
+            << i;
+    }
+
+    r = Uploader::run(job());
+    ASSERT_TRUE(r.ok) << r.error.toStdString();
+    EXPECT_EQ(test::treeOf(remote), test::treeOf(site()));
+    EXPECT_TRUE(temporaries(remote).isEmpty());
+}
