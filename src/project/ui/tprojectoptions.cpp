@@ -95,7 +95,9 @@ Tprojectoptions::Tprojectoptions(const QString &optionsFile, Tprojoptionsroot *p
 
     connect(buttons, &QDialogButtonBox::accepted, this, &Tprojectoptions::okClick);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [] { lumaro::help().showTopic(1440); });
+    // The Upload page has a topic of its own.
+    connect(help, &QPushButton::clicked, this,
+            [this] { lumaro::help().showTopic(m_pages->currentWidget() == m_upload ? UploadSettingsPage::kHelpContext : 1440); });
     connect(m_browseRoot, &QPushButton::clicked, this, &Tprojectoptions::browseRootClick);
     connect(m_browseImage, &QPushButton::clicked, this, &Tprojectoptions::browseImageClick);
 

@@ -18,6 +18,9 @@ namespace lumaro {
 class UploadSettingsPage : public QWidget {
     Q_OBJECT
 public:
+    /// The help topic on uploading.
+    static constexpr int kHelpContext = 5200;
+
     explicit UploadSettingsPage(QWidget *parent = nullptr);
 
     UploadSettings value() const;

@@ -19,9 +19,24 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
+#include <QStandardPaths>
 #include <gtest/gtest.h>
 
 using namespace lumaro;
+
+namespace {
+
+// Only the test's own (empty) ~/.ssh is read while it runs.
+class OwnHome {
+public:
+    explicit OwnHome(const QString &home) : m_old(qgetenv("HOME")) { qputenv("HOME", home.toUtf8()); }
+    ~OwnHome() { qputenv("HOME", m_old); }
+
+private:
+    QByteArray m_old;
+};
+
+} // namespace
 
 TEST(MainWindowUploadTest, UploadAsksAboutANewServerThenSendsOnlyWhatChanged)
 {
@@ -29,9 +44,7 @@ TEST(MainWindowUploadTest, UploadAsksAboutANewServerThenSendsOnlyWhatChanged)
         GTEST_SKIP() << "OpenSSH's sshd is not installed";
     test::TestSandbox::clearSettings();
     const QString dir = test::TestSandbox::makeDir(QStringLiteral("window-upload"));
-    // Only the test's own (empty) ~/.ssh is read.
-    const QByteArray home = qgetenv("HOME");
-    qputenv("HOME", (dir + QStringLiteral("/home")).toUtf8());
+    const OwnHome home(dir + QStringLiteral("/home"));
     test::SshServer server(dir + QStringLiteral("/server"));
     ASSERT_TRUE(server.start()) << server.error().toStdString();
 
@@ -85,7 +98,6 @@ TEST(MainWindowUploadTest, UploadAsksAboutANewServerThenSendsOnlyWhatChanged)
     upload->trigger();
     EXPECT_EQ(ui.messages.size(), 1) << ui.lastMessage().toStdString();
     EXPECT_EQ(test::treeOf(dir + QStringLiteral("/remote")), test::treeOf(published));
-    qputenv("HOME", home);
 }
 
 TEST(MainWindowUploadTest, UploadIsGreyedWithoutAProject)
@@ -99,4 +111,57 @@ TEST(MainWindowUploadTest, UploadIsGreyedWithoutAProject)
     EXPECT_FALSE(upload->isEnabled());
     window.command(QStringLiteral("nytproject1"))->trigger();
     EXPECT_FALSE(upload->isEnabled()) << "an unsaved project has no settings";
+}
+
+TEST(MainWindowUploadTest, APasswordIsAskedOnceKeptInMemoryAndAskedAgainWhenRefused)
+{
+    if (!test::SshServer::available())
+        GTEST_SKIP() << "OpenSSH's sshd is not installed";
+    test::TestSandbox::clearSettings();
+    const QString dir = test::TestSandbox::makeDir(QStringLiteral("window-password"));
+    const OwnHome home(dir + QStringLiteral("/home"));
+    test::SshServer server(dir + QStringLiteral("/server"));
+    ASSERT_TRUE(server.start()) << server.error().toStdString();
+    const QString root = dir + QStringLiteral("/passwordsite");
+    test::writeSiteFile(root + QStringLiteral("/index.html"), "<P>home</P>\r\n");
+    const QString project = dir + QStringLiteral("/site.lmp");
+    QString error;
+    ASSERT_TRUE(ProjectFile::write(project, ProjectFile::image(project, {}), &error));
+    const QString options = dir + QStringLiteral("/site.lmo");
+    tinifil ini(options);
+    ini.writeuseroot(true);
+    ini.writeroot(root);
+    UploadSettings settings;
+    settings.host = QStringLiteral("127.0.0.1");
+    settings.port = server.port();
+    settings.folder = dir + QStringLiteral("/remote");
+    settings.login = UploadSettings::Login::Password;
+    ASSERT_TRUE(settings.write(options));
+    // The server is trusted already, in Lumaro's own file.
+    test::writeSiteFile(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
+                            + QStringLiteral("/known_hosts"),
+                        server.knownHostsLine().toUtf8() + '\n');
+
+    ScriptedInteraction ui;
+    TMainwindow window({project});
+    window.FormShow();
+    QAction *upload = window.command(UploadController::commandName());
+    ASSERT_TRUE(upload->isEnabled());
+
+    // Cancelled: nothing happens.
+    upload->trigger();
+    EXPECT_EQ(ui.secretRequests.size(), 1);
+    EXPECT_TRUE(ui.messages.isEmpty());
+
+    // Given, but the server takes no passwords: the refusal is shown, and
+    // the password is asked again next time.
+    ui.secretAnswers.enqueue(QStringLiteral("correct horse"));
+    upload->trigger();
+    EXPECT_EQ(ui.secretRequests.size(), 2);
+    ASSERT_EQ(ui.messages.size(), 1);
+    EXPECT_TRUE(ui.lastMessage().startsWith(QStringLiteral("Cannot log in to 127.0.0.1: The server refused the password")))
+        << ui.lastMessage().toStdString();
+    upload->trigger();
+    EXPECT_EQ(ui.secretRequests.size(), 3);
+    EXPECT_FALSE(test::treeOf(dir).values().join().contains("correct horse")) << "a password is never written";
 }
