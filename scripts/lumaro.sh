@@ -10,7 +10,8 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${LUMARO_BUILD_DIR:-$here/build}"
 packages=(build-essential cmake ninja-build ccache pkg-config
           qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-webengine-dev libgl-dev libtidy-dev
-          libgtest-dev googletest
+          libssh-dev
+          libgtest-dev googletest openssh-server openssh-client rsync
           xdg-utils desktop-file-utils appstream shared-mime-info dpkg-dev file)
 
 install_packages() {

@@ -7,7 +7,8 @@ const QStringList &subcommands()
     static const QStringList names = {QStringLiteral("colour"), QStringLiteral("rtf2html"),
                                       QStringLiteral("html2text"), QStringLiteral("entities"),
                                       QStringLiteral("chars"), QStringLiteral("publish"),
-                                      QStringLiteral("check"), QStringLiteral("links")};
+                                      QStringLiteral("check"), QStringLiteral("links"),
+                                      QStringLiteral("upload")};
     return names;
 }
 
@@ -43,11 +44,18 @@ QString helpText()
         "                    FILE:LINE:COLUMN: error|warning|note: MESSAGE;\n"
         "                    exit status 1 when any error was found\n"
         "                      lumaro-cli links site.lmp --external\n"
+        "  upload PROJECT    sends the published site to the project's server\n"
+        "                    over SFTP, new and changed files only, with the\n"
+        "                    SSH agent or a key file (never a password); one\n"
+        "                    line per file: sent PATH, deleted PATH\n"
+        "                      lumaro-cli upload site.lmp --dry-run\n"
         "\n"
         "Options:\n"
         "  -o FILE           write the output to FILE (never half-written)\n"
         "  -d DIR            write one output file per input into DIR\n"
         "  --external        links: ask every external address once (HEAD)\n"
+        "  --dry-run         upload: list what would be sent, change nothing\n"
+        "  --delete          upload: delete remote files no longer published\n"
         "  --set S/V=TEXT    use TEXT for setting V of section S in this run\n"
         "                    only, e.g. --set editor/color/usecolor=1\n"
         "  --help            show this text\n"
@@ -93,6 +101,10 @@ CliParseResult parseArguments(const QStringList &arguments)
             o.action = CliOptions::Action::Version;
             result.ok = true;
             return result;
+        } else if (!onlyFiles && a == QLatin1String("--dry-run")) {
+            o.dryRun = true;
+        } else if (!onlyFiles && a == QLatin1String("--delete")) {
+            o.deleteObsolete = true;
         } else if (!onlyFiles && (a == QLatin1String("-o") || a == QLatin1String("-d")
                                   || a == QLatin1String("--set"))) {
             if (i + 1 >= arguments.size())
@@ -126,7 +138,14 @@ CliParseResult parseArguments(const QStringList &arguments)
         return fail(QStringLiteral("%1 needs a file (or - for standard input)").arg(o.command));
     if (!o.outputFile.isEmpty() && !o.outputDir.isEmpty())
         return fail(QStringLiteral("-o and -d cannot be used together"));
-    if (o.command == QLatin1String("publish")) {
+    if ((o.dryRun || o.deleteObsolete) && o.command != QLatin1String("upload"))
+        return fail(QStringLiteral("--dry-run and --delete belong to upload"));
+    if (o.command == QLatin1String("upload")) {
+        if (o.inputs.size() != 1 || o.inputs.first() == QLatin1String("-"))
+            return fail(QStringLiteral("upload takes one project file"));
+        if (!o.outputFile.isEmpty() || !o.outputDir.isEmpty())
+            return fail(QStringLiteral("upload writes to the project's server; -o and -d do not apply"));
+    } else if (o.command == QLatin1String("publish")) {
         if (o.inputs.size() != 1 || o.inputs.first() == QLatin1String("-"))
             return fail(QStringLiteral("publish takes one project file"));
         if (!o.outputFile.isEmpty() || !o.outputDir.isEmpty())

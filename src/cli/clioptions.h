@@ -11,7 +11,7 @@ namespace lumaro::cli {
 struct CliOptions {
     enum class Action { Help, Version, Convert };
     Action action = Action::Help;
-    QString command;                 ///< colour, rtf2html, html2text, entities, chars, publish
+    QString command;                 ///< colour, rtf2html, html2text, entities, chars, publish, check, upload
     QStringList inputs;              ///< file names; "-" is standard input
     QString outputFile;              ///< -o
     QString outputDir;               ///< -d
@@ -22,6 +22,8 @@ struct CliOptions {
     };
     QList<Override> overrides;       ///< --set SECTION/VALUE=TEXT
     bool external = false;           ///< links --external: ask the external addresses
+    bool dryRun = false;             ///< upload --dry-run
+    bool deleteObsolete = false;     ///< upload --delete
 };
 
 /// Result of parsing: the options, or a usage error message.

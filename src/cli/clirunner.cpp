@@ -86,6 +86,8 @@ int CliRunner::run(const CliOptions &options)
         return runCheck(options);
     if (options.command == QLatin1String("links"))
         return runLinks(options);
+    if (options.command == QLatin1String("upload"))
+        return runUpload(options);
 
     if (!options.outputDir.isEmpty() && !QFileInfo(options.outputDir).isDir()) {
         error(options.outputDir, QStringLiteral("no such directory"));

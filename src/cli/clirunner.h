@@ -23,6 +23,7 @@ private:
     static QString targetFor(const CliOptions &options, const QString &input);
     int runCheck(const CliOptions &options);
     int runLinks(const CliOptions &options);
+    int runUpload(const CliOptions &options);
     bool readInput(const QString &name, QByteArray *bytes);
     bool writeOutput(const QString &fileName, const QByteArray &bytes);
     void error(const QString &file, const QString &reason);

@@ -131,6 +131,31 @@ Publisher::PageResult Publisher::publishPageInto(const QString &source, const QS
                                                                      : PageResult::Failed;
 }
 
+QString Publisher::targetDirectory(const QString &root, const QString &publishDir)
+{
+    // The root's name: what follows its last separator (empty for a root
+    // ending in one, which publishes straight into the publish directory).
+    qsizetype lastSeparator = root.size() - 1;
+    while (lastSeparator >= 0 && !ProjectPaths::isSeparator(root[lastSeparator]))
+        --lastSeparator;
+    const QString rootName = root.mid(lastSeparator + 1);
+    return rootName.isEmpty() ? publishDir : publishDir + u'/' + rootName;
+}
+
+QString Publisher::publishedSite(const QString &optionsFile, const QString &publishDirectory, QString *root)
+{
+    const tinifil options(optionsFile);
+    if (!options.readuseroot())
+        return {};
+    QString r = options.readroot();
+    if (r.startsWith(kFileUrl))
+        r.remove(0, kFileUrl.size());
+    if (root)
+        *root = r;
+    return targetDirectory(r, QDir::cleanPath(publishDirectory.isEmpty()
+        ? InstallDir::file(QStringLiteral("published files")) : publishDirectory));
+}
+
 PublishReport Publisher::publish(const QString &projectFile, const QString &publishDirectory,
                                  const Progress &progress)
 {
@@ -192,13 +217,7 @@ PublishReport Publisher::publish(const Job &job)
         return report;
     }
 
-    // The root's name: what follows its last separator (empty for a root
-    // ending in one, which publishes straight into the publish directory).
-    qsizetype lastSeparator = root.size() - 1;
-    while (lastSeparator >= 0 && !ProjectPaths::isSeparator(root[lastSeparator]))
-        --lastSeparator;
-    const QString rootName = root.mid(lastSeparator + 1);
-    const QString target = rootName.isEmpty() ? publishDir : publishDir + u'/' + rootName;
+    const QString target = targetDirectory(root, publishDir);
     report.targetDirectory = target;
 
     // The copy must never reach the originals: with the real paths resolved

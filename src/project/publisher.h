@@ -48,6 +48,15 @@ public:
     static PublishReport publish(const QString &projectFile, const QString &publishDirectory = {},
                                  const Progress &progress = {});
 
+    /// Where a root is published inside a publish directory: the directory
+    /// named after the root's last part (the publish directory itself for
+    /// a root ending in a separator).
+    static QString targetDirectory(const QString &root, const QString &publishDir);
+    /// The published copy of a project's site, as publish() makes it; empty
+    /// when the project uses no standard root. *root receives the root.
+    static QString publishedSite(const QString &optionsFile, const QString &publishDirectory = {},
+                                 QString *root = nullptr);
+
     /// Whether a file is a page the conversion touches: its extension is
     /// exactly ".html" or ".htm" (an upper-case extension is left alone).
     static bool isConvertiblePage(const QString &fileName);

@@ -60,6 +60,7 @@ QList<CommandInfo> buildCommands()
         menuItem("gemprojectsom1", "Save project as", "Save the project under a new name"),
         menuItem("Checklinks1", "Check links", "Check every link of the project's pages"),
         menuItem("visprojectmanager1", "Project&manager", "", "F2"),
+        menuItem("Upload1", "Upload", "Upload the published site to the web server"),
         // Help.
         menuItem("Help1", "&Help", "Bring up help..."),
         menuItem("Indeks1", "&Index", "Bring up the help index", "F1"),
@@ -209,7 +210,7 @@ const QList<MenuEntry> &CommandTable::mainMenu()
         sub("Edit1", {cmd("Klip1"), cmd("Kopier1"), cmd("Stind1"), sep(), cmd("Search1"), cmd("Sgigen1"),
                       cmd("sgogerstat1"), sep(), cmd("Checkpage1"), cmd("Outline1"), cmd("Livepreview1")}),
         sub("Project1", {cmd("nytproject1"), cmd("Openproject1"), cmd("gemproject1"), cmd("gemprojectsom1"), sep(),
-                         cmd("visprojectmanager1"), cmd("Checklinks1")}),
+                         cmd("visprojectmanager1"), cmd("Checklinks1"), cmd("Upload1")}),
         sub("Help1", {cmd("Indeks1"), cmd("About")}),
     };
     return menu;

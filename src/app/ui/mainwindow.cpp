@@ -30,6 +30,7 @@
 #include "mapbuildercontroller.h"
 #include "imagelinkcontroller.h"
 #include "tagcontroller.h"
+#include "uploadcontroller.h"
 #include "thtmlrichedit.h"
 #include "tregini.h"
 #include "specialcharpalette.h"
@@ -445,6 +446,9 @@ void TMainwindow::createControllers()
     m_controllers.append(links);
     project->setPublishCheck([links] { return links->confirmPublish(); });
     m_controllers.append(new RecoveryController(*this, this));
+    auto *upload = new UploadController(*this, this);
+    m_controllers.append(upload);
+    connect(project, &ProjectController::projectChanged, upload, &UploadController::updateEnabled);
     m_controllers.append(new LivePreviewController(*this, this));
     // Queued: the page manager settles the active page after the tab signal.
     connect(m_edittab, &QTabBar::currentChanged, check, &CheckController::activePageChanged, Qt::QueuedConnection);

@@ -50,6 +50,9 @@ public:
     virtual bool print(QWidget *parent, QPrinter *printer) = 0;
     virtual std::optional<QColor> color(QWidget *parent, const QColor &initial) = 0;
     virtual std::optional<QFont> font(QWidget *parent, const QFont &initial) = 0;
+    /// Asks for a secret (a password or passphrase) with hidden typing;
+    /// nothing when cancelled. The answer is never stored by this service.
+    virtual std::optional<QString> secret(QWidget *parent, const QString &title, const QString &label) = 0;
 
     // Conveniences for the message shapes the program uses most.
     void information(QWidget *parent, const QString &title, const QString &text);

@@ -1,5 +1,8 @@
 #include "qtinteraction.h"
 
+#include <QInputDialog>
+#include <QLineEdit>
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -72,6 +75,15 @@ std::optional<QFont> QtInteraction::font(QWidget *parent, const QFont &initial)
     if (!ok)
         return std::nullopt;
     return chosen;
+}
+
+std::optional<QString> QtInteraction::secret(QWidget *parent, const QString &title, const QString &label)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent, title, label, QLineEdit::Password, QString(), &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
 }
 
 } // namespace lumaro

@@ -15,6 +15,7 @@ public:
     bool print(QWidget *parent, QPrinter *printer) override;
     std::optional<QColor> color(QWidget *parent, const QColor &initial) override;
     std::optional<QFont> font(QWidget *parent, const QFont &initial) override;
+    std::optional<QString> secret(QWidget *parent, const QString &title, const QString &label) override;
 };
 
 } // namespace lumaro

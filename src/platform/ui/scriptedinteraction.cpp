@@ -70,4 +70,10 @@ std::optional<QFont> ScriptedInteraction::font(QWidget *, const QFont &initial)
     return fontAnswers.isEmpty() ? std::nullopt : fontAnswers.dequeue();
 }
 
+std::optional<QString> ScriptedInteraction::secret(QWidget *, const QString &, const QString &label)
+{
+    secretRequests.append(label);
+    return secretAnswers.isEmpty() ? std::nullopt : secretAnswers.dequeue();
+}
+
 } // namespace lumaro

@@ -28,6 +28,8 @@ public:
     QQueue<std::optional<QFont>> fontAnswers;
     /// The font each font dialog opened on.
     QList<QFont> fontRequests;
+    QQueue<std::optional<QString>> secretAnswers;
+    QStringList secretRequests;          ///< the label of each secret asked for
 
     QList<MessageRequest> messages;
     QList<FileDialogRequest> fileRequests;
@@ -44,6 +46,7 @@ public:
     bool print(QWidget *parent, QPrinter *printer) override;
     std::optional<QColor> color(QWidget *parent, const QColor &initial) override;
     std::optional<QFont> font(QWidget *parent, const QFont &initial) override;
+    std::optional<QString> secret(QWidget *parent, const QString &title, const QString &label) override;
 };
 
 } // namespace lumaro

@@ -4,6 +4,7 @@
 #include "interaction.h"
 #include "tinifil.h"
 #include "tprojoptionsroot.h"
+#include "uploadsettingspage.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -83,6 +84,9 @@ Tprojectoptions::Tprojectoptions(const QString &optionsFile, Tprojoptionsroot *p
     pageLayout->addLayout(dirs);
     pageLayout->addStretch(1);
 
+    m_upload = new UploadSettingsPage(m_pages);
+    m_pages->addTab(m_upload, QStringLiteral("Upload"));
+
     auto *buttons = new QDialogButtonBox(this);
     QPushButton *ok = buttons->addButton(QStringLiteral("Ok"), QDialogButtonBox::AcceptRole);
     ok->setDefault(true);
@@ -95,12 +99,15 @@ Tprojectoptions::Tprojectoptions(const QString &optionsFile, Tprojoptionsroot *p
 
     connect(buttons, &QDialogButtonBox::accepted, this, &Tprojectoptions::okClick);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(help, &QPushButton::clicked, this, [] { lumaro::help().showTopic(1440); });
+    // The Upload page has a topic of its own.
+    connect(help, &QPushButton::clicked, this,
+            [this] { lumaro::help().showTopic(m_pages->currentWidget() == m_upload ? UploadSettingsPage::kHelpContext : 1440); });
     connect(m_browseRoot, &QPushButton::clicked, this, &Tprojectoptions::browseRootClick);
     connect(m_browseImage, &QPushButton::clicked, this, &Tprojectoptions::browseImageClick);
 
     m_pages->setCurrentIndex(0);
     setValue(ProjectOptions::read(tinifil(m_fileName)));
+    m_upload->setValue(UploadSettings::read(m_fileName));
 }
 
 ProjectOptions Tprojectoptions::value() const
@@ -155,11 +162,22 @@ void Tprojectoptions::browseImageClick()
 
 void Tprojectoptions::okClick()
 {
+    // Upload settings with a server must be usable; none at all is fine.
+    const UploadSettings upload = m_upload->value();
+    if (const QString problem = upload.problem(); upload.isSet() && !problem.isEmpty()) {
+        m_pages->setCurrentWidget(m_upload);
+        interaction().warning(this, QStringLiteral("Lumaro"), problem);
+        return;
+    }
     tinifil file(m_fileName);
-    if (!value().write(file)) {
+    QString error;
+    if (!value().write(file))
+        error = file.lastError();
+    else if (upload != UploadSettings::read(m_fileName)) // a project without them keeps its file as it was
+        upload.write(m_fileName, &error);
+    if (!error.isEmpty()) {
         interaction().warning(this, QStringLiteral("Lumaro"),
-                              QStringLiteral("Cannot write %1: %2")
-                                  .arg(QDir::toNativeSeparators(m_fileName), file.lastError()));
+                              QStringLiteral("Cannot write %1: %2").arg(QDir::toNativeSeparators(m_fileName), error));
         return;
     }
     accept();

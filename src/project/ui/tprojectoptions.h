@@ -12,10 +12,12 @@ class QTabWidget;
 namespace lumaro {
 
 class Tprojoptionsroot;
+class UploadSettingsPage;
 
-/// The project preferences: the options of the project options file on one
-/// "Preferences" page. "Ok" writes all the options and closes; "Cancel"
-/// closes without writing; "Help" opens help context 1440.
+/// The project preferences: the options of the project options file on the
+/// "Preferences" page, and the upload settings on the "Upload" page. "Ok"
+/// writes them all and closes; "Cancel" closes without writing; "Help" opens
+/// help context 1440.
 class Tprojectoptions : public QDialog {
     Q_OBJECT
 public:
@@ -43,6 +45,7 @@ public:
     QPushButton *browseRootButton() const { return m_browseRoot; }
     QPushButton *browseImageButton() const { return m_browseImage; }
     QTabWidget *pages() const { return m_pages; }
+    UploadSettingsPage *uploadPage() const { return m_upload; }
 
 private:
     bool browse(QLabel *label);
@@ -59,6 +62,7 @@ private:
     QLabel *m_imageRoot = nullptr;
     QPushButton *m_browseRoot = nullptr;
     QPushButton *m_browseImage = nullptr;
+    UploadSettingsPage *m_upload = nullptr;
 };
 
 } // namespace lumaro

@@ -147,7 +147,7 @@ TEST_F(CommandSurfaceTest, MenusHoldTheirItemsInOrderWithTheSeparators)
     EXPECT_EQ(menuTexts(bar.at(1)->menu()),
               (QStringList{"&Cut", "C&opy", "&Paste", "-", "&Search", "Search A&gain", "Search and replace", "-", "Check page", "Page outline", "Live preview"}));
     EXPECT_EQ(menuTexts(bar.at(2)->menu()), (QStringList{"New project", "Open project", "Save project",
-                                                         "Save project as", "-", "Project&manager", "Check links"}));
+                                                         "Save project as", "-", "Project&manager", "Check links", "Upload"}));
     EXPECT_EQ(menuTexts(bar.at(3)->menu()), (QStringList{"&Index", "&About..."}));
 }
 
