@@ -44,9 +44,9 @@ QString SeparatorMarks::fromDocument(QString text)
 QString SeparatorMarks::markText(QChar c)
 {
     if (c.unicode() == lineStandIn)
-        return QStringLiteral("LS");
+        return QString(QChar(0x21B5));
     if (c.unicode() == paragraphStandIn)
-        return QStringLiteral("PS");
+        return QString(QChar(0x00B6));
     return {};
 }
 

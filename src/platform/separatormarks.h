@@ -23,7 +23,8 @@ public:
     static QString toDocument(QString text);
     /// The text with the stand-ins as U+2028 and U+2029 again.
     static QString fromDocument(QString text);
-    /// The mark the editor shows for a stand-in ("LS" or "PS"); empty for
+    /// The mark the editor draws over a stand-in (a return arrow for the
+    /// line separator, a pilcrow for the paragraph separator); empty for
     /// any other character.
     static QString markText(QChar c);
 };

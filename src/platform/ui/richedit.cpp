@@ -5,6 +5,8 @@
 
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPainter>
+#include <QTextLayout>
 #include <QPrinter>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -416,6 +418,38 @@ void RichEdit::keyPressEvent(QKeyEvent *event)
     const QTextBlock block = textCursor().block();
     if (block.length() - 1 > splitSizes().longest)
         splitLongLines(block.position(), block.position() + block.length() - 1);
+}
+
+void RichEdit::paintEvent(QPaintEvent *event)
+{
+    QPlainTextEdit::paintEvent(event);
+    QPainter painter(viewport());
+    QColor ink = palette().color(QPalette::Text);
+    ink.setAlpha(150);
+    const QPointF offset = contentOffset();
+    const int bottom = viewport()->rect().bottom();
+    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
+        const QRectF area = blockBoundingGeometry(block).translated(offset);
+        if (area.top() > bottom)
+            break;
+        const QString text = block.text();
+        const QTextLayout *layout = block.layout();
+        for (int i = 0; i < text.size() && layout; ++i) {
+            const QString mark = SeparatorMarks::markText(text.at(i));
+            if (mark.isEmpty())
+                continue;
+            const QTextLine line = layout->lineForTextPosition(i);
+            if (!line.isValid())
+                continue;
+            const qreal left = line.cursorToX(i);
+            const qreal right = line.cursorToX(i + 1);
+            const QRectF cell(area.left() + qMin(left, right), area.top() + line.y(), qMax(qAbs(right - left), 4.0),
+                              line.height());
+            painter.setPen(ink);
+            painter.drawRect(cell.adjusted(0.5, 1.5, -0.5, -1.5));
+            painter.drawText(cell, Qt::AlignCenter, mark);
+        }
+    }
 }
 
 void RichEdit::clearAll()

@@ -119,6 +119,9 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    /// Draws the marks of U+2028 and U+2029 over their stand-ins, which
+    /// the font shows as blanks. Only painted: the document is untouched.
+    void paintEvent(QPaintEvent *event) override;
     QMimeData *createMimeDataFromSelection() const override;
     void insertFromMimeData(const QMimeData *source) override;
 
