@@ -25,7 +25,7 @@ QString EngineStartCheck::refusal(bool root, bool disableSandboxSet, const QStri
 
 QString EngineStartCheck::refusal()
 {
-    return refusal(::geteuid() == 0, qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"),
+    return refusal(::getuid() == 0 || ::geteuid() == 0, qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"),
                    qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS"));
 }
 

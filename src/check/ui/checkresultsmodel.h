@@ -19,6 +19,13 @@ public:
     void setShown(const CheckLevels &shown);
     /// The page position of a row's problem.
     int position(int row) const;
+    /// The problem of a row (an empty one for a row that does not exist).
+    CheckProblem problem(int row) const;
+    /// How many rows before this one report the same kind and message.
+    int sameBefore(int row) const;
+    /// The row reporting the kind and message of problem for the
+    /// (sameBefore + 1)-th time; -1 when there is none.
+    int rowOf(const CheckProblem &problem, int sameBefore) const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;

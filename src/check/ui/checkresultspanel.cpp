@@ -75,6 +75,7 @@ CheckLevels CheckResultsPanel::levels() const
 void CheckResultsPanel::showResult(const CheckResult &result, const QString &title)
 {
     m_hasResult = true;
+    m_changed = false;
     m_summaryText = result.failure.isEmpty() ? result.summary() : result.failure;
     setWindowTitle(QStringLiteral("Check page: ") + title);
     m_model->setResult(result, levels());
@@ -84,9 +85,16 @@ void CheckResultsPanel::showResult(const CheckResult &result, const QString &tit
     m_table->resizeColumnToContents(2);
 }
 
+void CheckResultsPanel::setChanged(bool changed)
+{
+    m_changed = changed;
+    showSummary();
+}
+
 void CheckResultsPanel::showNotChecked()
 {
     m_hasResult = false;
+    m_changed = false;
     setWindowTitle(QStringLiteral("Check page"));
     m_model->setResult({}, levels());
     showSummary();
@@ -94,14 +102,21 @@ void CheckResultsPanel::showNotChecked()
 
 void CheckResultsPanel::showSummary()
 {
-    m_summary->setText(m_hasResult ? m_summaryText : QStringLiteral("The page has not been checked."));
+    if (!m_hasResult)
+        m_summary->setText(QStringLiteral("The page has not been checked."));
+    else if (m_changed)
+        m_summary->setText(m_summaryText + QStringLiteral(" (changed since the check: a double-click checks again)"));
+    else
+        m_summary->setText(m_summaryText);
 }
 
 void CheckResultsPanel::activateRow(int row)
 {
     const int position = m_model->position(row);
-    if (position >= 0)
+    if (position >= 0) {
         emit problemActivated(position);
+        emit rowActivated(row);
+    }
 }
 
 bool CheckResultsPanel::eventFilter(QObject *watched, QEvent *event)

@@ -26,6 +26,8 @@ public:
     void showResult(const CheckResult &result, const QString &title);
     /// No result for the active page yet.
     void showNotChecked();
+    /// Says whether the page's text differs from the text checked.
+    void setChanged(bool changed);
 
     QTableView *table() const { return m_table; }
     CheckResultsModel *model() const { return m_model; }
@@ -35,6 +37,8 @@ public:
 signals:
     /// A row was activated: the page position of its problem.
     void problemActivated(int position);
+    /// The same activation, by the row of the table.
+    void rowActivated(int row);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -51,6 +55,7 @@ private:
     QCheckBox *m_info;
     QString m_summaryText;
     bool m_hasResult = false;
+    bool m_changed = false;
 };
 
 } // namespace lumaro
