@@ -40,6 +40,7 @@ public:
     thtmlrichedit *editor(int slot) override { return slot == 0 ? &m_editor : nullptr; }
     QString pageFileName(int) const override { return QStringLiteral("Untitled 1"); }
     bool pageHasFile(int) const override { return false; }
+    quint64 pageId(int slot) const override { return slot == 0 ? 1 : 0; }
     void selectPage(int) override {}
     bool openfilproj(const QString &) override { return false; }
     bool newPageWithText(const QString &) override { return false; }

@@ -1,4 +1,5 @@
 #include "recoveryfile.h"
+#include "textfile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -73,6 +74,11 @@ DiskStamp DiskStamp::of(const QString &fileName)
     stamp.modifiedMs = info.lastModified().toMSecsSinceEpoch();
     stamp.size = info.size();
     return stamp;
+}
+
+qint64 RecoveryRecord::savedSize() const
+{
+    return TextFile::encode(format.fileText(text), format).size();
 }
 
 QByteArray RecoveryRecord::encode() const

@@ -50,6 +50,9 @@ struct RecoveryRecord {
     QString text;       ///< the page's text (CR LF line breaks, no final one of its own)
 
     QByteArray encode() const;
+    /// The size in bytes of the file a save of the page would write: its
+    /// encoding, byte-order mark and final line break included.
+    qint64 savedSize() const;
     /// Reads a recovery copy, checking everything: a file that is empty,
     /// truncated, not a recovery copy, or that names a page anywhere but a
     /// clean full path (or a proper untitled name), gives an error.

@@ -44,16 +44,31 @@ QString RecoveryJournal::fileName(int slot) const
 
 bool RecoveryJournal::ensureFolder(QString *error) const
 {
-    QDir dir(m_folder);
-    if (dir.exists())
-        return true;
-    if (!QDir().mkpath(m_folder)) {
+    // The copies hold the user's unsaved text: nobody else may even list
+    // them. The folder is made private, and one made open (by an earlier
+    // version, or by hand) is narrowed.
+    const QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner
+        | QFileDevice::ExeOwner | QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser;
+    const QFileInfo info(m_folder);
+    if (info.exists() && !info.isDir()) {
         if (error)
             *error = QStringLiteral("Cannot create the folder %1.").arg(m_folder);
         return false;
     }
-    // The copies hold the user's unsaved text: nobody else may read them.
-    QFile::setPermissions(m_folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (!info.exists()) {
+        const QString parent = QFileInfo(m_folder).absolutePath();
+        if (!QDir().mkpath(parent) || !QDir().mkdir(m_folder, ownerOnly)) {
+            if (error)
+                *error = QStringLiteral("Cannot create the folder %1.").arg(m_folder);
+            return false;
+        }
+        return true;
+    }
+    if ((info.permissions() & ~ownerOnly) != 0 && !QFile::setPermissions(m_folder, ownerOnly)) {
+        if (error)
+            *error = QStringLiteral("Cannot make the folder %1 private.").arg(m_folder);
+        return false;
+    }
     return true;
 }
 

@@ -73,7 +73,12 @@ TidyDocPtr parse(const QByteArray &utf8, Collector *collector)
     tidyOptSetBool(doc.get(), TidyShowInfo, yes);
     tidyOptSetBool(doc.get(), TidyQuiet, yes);
     tidyOptSetInt(doc.get(), TidyTabSize, PageChecker::kTabSize);
-    tidyParseString(doc.get(), utf8.constData());
+    // The whole text with its length: a NUL in the page must not end it.
+    TidyBuffer input;
+    tidyBufInit(&input);
+    tidyBufAttach(&input, reinterpret_cast<byte *>(const_cast<char *>(utf8.constData())), uint(utf8.size()));
+    tidyParseBuffer(doc.get(), &input);
+    tidyBufDetach(&input);
     return doc;
 }
 

@@ -37,12 +37,18 @@ int PagePositions::position(int line, int column)
     }
     while (col < column && pos < lineEnd) {
         const QChar c = m_page.at(pos);
+        if (c.isNull()) {
+            ++pos;
+            continue;
+        }
         if (c == QLatin1Char('\t'))
             col += m_tabSize - (col - 1) % m_tabSize;
         else
             ++col;
         pos += (c.isHighSurrogate() && pos + 1 < lineEnd && m_page.at(pos + 1).isLowSurrogate()) ? 2 : 1;
     }
+    while (pos < lineEnd && m_page.at(pos).isNull())
+        ++pos;
     m_lastLine = lineIndex;
     m_lastColumn = col;
     m_lastPosition = pos;

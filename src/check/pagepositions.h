@@ -10,8 +10,8 @@ namespace lumaro {
 /// The checker reads the page as a stream of characters: CR LF, LF and CR
 /// each end a line, a tab moves the column to the next tab stop, and any
 /// other character (a letter beyond the Basic Multilingual Plane included)
-/// is one column. The page counts a line break as one position and such a
-/// letter as two. Lines are found once; each look-up walks one line only
+/// is one column; a NUL, which the checker drops, is none. The page counts
+/// a line break as one position and such a letter as two. Lines are found once; each look-up walks one line only
 /// from the last column asked on it, so mapping every report of a long
 /// one-line page stays linear when the reports come sorted.
 class PagePositions {

@@ -9,7 +9,9 @@ namespace {
 
 // Field 22 of /proc/<pid>/stat, the start time. The command name (field 2)
 // is in parentheses and may itself hold blanks and parentheses, so fields
-// are counted from the last ")".
+// are counted from the last ")". A process that has ended but was not yet
+// reaped by its parent (state Z, zombie, or X, dead) runs no more: it
+// gives 0 as a process that is gone does.
 quint64 startTicksOf(qint64 pid)
 {
     QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
@@ -22,6 +24,9 @@ quint64 startTicksOf(qint64 pid)
     const QList<QByteArray> fields = line.mid(close + 1).simplified().split(' ');
     // After ")" come field 3 (state) onwards: field 22 is index 19.
     if (fields.size() < 20)
+        return 0;
+    const QByteArray state = fields.at(0);
+    if (state == "Z" || state == "X" || state == "x")
         return 0;
     bool ok = false;
     const quint64 ticks = fields.at(19).toULongLong(&ok);

@@ -71,7 +71,7 @@ QString TextFile::toCrLf(const QString &text)
             out += QLatin1String("\r\n");
             if (i + 1 < text.size() && text[i + 1] == QLatin1Char('\n'))
                 ++i;
-        } else if (c == QLatin1Char('\n') || c == QChar::ParagraphSeparator) {
+        } else if (c == QLatin1Char('\n')) {
             out += QLatin1String("\r\n");
         } else {
             out += c;

@@ -31,7 +31,8 @@ public:
     /// encoding and with its byte-order mark (its final line break is the
     /// text's own business here).
     static QByteArray encode(const QString &text, const FileFormat &format);
-    /// Turns every line break (CR LF, LF or CR) into CR LF.
+    /// Turns every line break (CR LF, LF or CR) into CR LF. U+2028 and
+    /// U+2029 are characters of the page, not line breaks: they stay.
     static QString toCrLf(const QString &text);
     /// Writes text with CR LF line ends; false and a reason on failure, and
     /// the old file is then untouched.

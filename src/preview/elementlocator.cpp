@@ -61,17 +61,60 @@ int ElementLocator::startTagPosition(const QString &text, const QString &tagName
     // so only the first written one is a sure match.
     const int target = isImpliedName(wanted) ? 0 : index;
     int seen = 0;
+    int found = -1;
+    forEachStartTag(text, [&](qsizetype open, qsizetype, const QString &name) {
+        if (name != wanted)
+            return true;
+        if (seen == target) {
+            found = int(open);
+            return false;
+        }
+        ++seen;
+        return true;
+    });
+    return found;
+}
+
+QString ElementLocator::markStartTags(const QString &text, const QString &attribute)
+{
+    QString marked;
+    marked.reserve(text.size() + text.size() / 8);
+    qsizetype copied = 0;
+    forEachStartTag(text, [&](qsizetype open, qsizetype nameEnd, const QString &) {
+        marked += QStringView(text).mid(copied, nameEnd - copied);
+        marked += QLatin1Char(' ') + attribute + QStringLiteral("=\"") + QString::number(open) + QLatin1Char('"');
+        copied = nameEnd;
+        return true;
+    });
+    marked += QStringView(text).mid(copied);
+    return marked;
+}
+
+bool ElementLocator::isStartTagAt(const QString &text, int position, const QString &tagName)
+{
+    if (position < 0 || tagName.isEmpty() || position + 1 + tagName.size() > text.size()
+        || text.at(position) != u'<')
+        return false;
+    if (QStringView(text).mid(position + 1, tagName.size()).compare(tagName, Qt::CaseInsensitive) != 0)
+        return false;
+    const qsizetype after = position + 1 + tagName.size();
+    return after == text.size() || !isNameChar(text.at(after));
+}
+
+void ElementLocator::forEachStartTag(const QString &text,
+                                     const std::function<bool(qsizetype, qsizetype, const QString &)> &visit)
+{
     qsizetype i = 0;
     const qsizetype n = text.size();
     while (i < n) {
         const qsizetype open = text.indexOf(u'<', i);
         if (open < 0 || open + 1 >= n)
-            return -1;
+            return;
         const QChar next = text.at(open + 1);
         if (text.mid(open, 4) == u"<!--") {
             const qsizetype close = text.indexOf(QStringLiteral("-->"), open + 4);
             if (close < 0)
-                return -1;
+                return;
             i = close + 3;
             continue;
         }
@@ -79,7 +122,7 @@ int ElementLocator::startTagPosition(const QString &text, const QString &tagName
             // Declarations, processing instructions and end tags make no element.
             const qsizetype close = text.indexOf(u'>', open + 2);
             if (close < 0)
-                return -1;
+                return;
             i = close + 1;
             continue;
         }
@@ -91,22 +134,18 @@ int ElementLocator::startTagPosition(const QString &text, const QString &tagName
         while (nameEnd < n && isNameChar(text.at(nameEnd)))
             ++nameEnd;
         const QString name = text.mid(open + 1, nameEnd - open - 1).toLower();
-        if (name == wanted) {
-            if (seen == target)
-                return int(open);
-            ++seen;
-        }
+        if (!visit(open, nameEnd, name))
+            return;
         i = tagEnd(text, nameEnd);
         if (isRawText(name)) {
             if (name == u"plaintext")
-                return -1;
+                return;
             const qsizetype close = text.indexOf(QStringLiteral("</") + name, i, Qt::CaseInsensitive);
             if (close < 0)
-                return -1;
+                return;
             i = close;
         }
     }
-    return -1;
 }
 
 } // namespace lumaro

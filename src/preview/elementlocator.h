@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace lumaro {
 
 /// Finds, in a page's text, the start tag of an element the rendered page
@@ -21,6 +23,21 @@ public:
     /// True for names whose elements a browser creates even when the text
     /// has no tag for them.
     static bool isImpliedName(const QString &tagName);
+
+    /// A copy of text for rendering, never for saving: every start tag
+    /// counted as above gets the attribute, right after its name, whose value
+    /// is the tag's position in text. The rendered page can then name the
+    /// tag an element was written with, whatever elements the browser added
+    /// or opened again on its own.
+    static QString markStartTags(const QString &text, const QString &attribute);
+    /// True when text holds the start tag of tagName at position.
+    static bool isStartTagAt(const QString &text, int position, const QString &tagName);
+
+private:
+    /// Calls visit(position of "<", end of the name, lower-case name) for
+    /// every start tag in order until it returns false.
+    static void forEachStartTag(const QString &text,
+                                const std::function<bool(qsizetype, qsizetype, const QString &)> &visit);
 };
 
 } // namespace lumaro

@@ -4,31 +4,34 @@
 
 namespace lumaro {
 
+QString ElementReport::markAttribute(const QString &token) { return QStringLiteral("data-") + token; }
+
 QString ElementReport::handlerScript(const QString &token)
 {
-    // A table's row group is left out: the text seldom writes it, so its
-    // table is the element to go to. Listening in the capture phase sees
+    // An element is the written one when it carries a mark and is the first
+    // element with that mark; a copy the parser made of a formatting element
+    // comes after the one it copies. Listening in the capture phase sees
     // the click before a page's own handlers can stop it.
     static const char *const source = R"JS(
 (function () {
-    var token = "%1";
+    var token = "%1", mark = "%2";
     document.addEventListener("dblclick", function (event) {
         var element = event.target;
         if (element && element.nodeType !== 1)
             element = element.parentElement;
-        while (element && element.localName === "tbody" && element.parentElement)
+        while (element) {
+            var at = element.getAttribute(mark);
+            if (at !== null && /^[0-9]+$/.test(at)
+                && document.querySelector("[" + mark + "=\"" + at + "\"]") === element)
+                break;
             element = element.parentElement;
-        if (!element)
-            return;
-        var name = element.localName;
-        var all = document.getElementsByTagName(name);
-        var index = Array.prototype.indexOf.call(all, element);
-        if (index >= 0)
-            console.log(token + " " + name + " " + index);
+        }
+        if (element)
+            console.log(token + " " + element.localName + " " + element.getAttribute(mark));
     }, true);
 })();
 )JS";
-    return QString::fromLatin1(source).arg(token);
+    return QString::fromLatin1(source).arg(token, markAttribute(token));
 }
 
 ElementReport ElementReport::parse(const QString &message, const QString &token)
@@ -37,10 +40,10 @@ ElementReport ElementReport::parse(const QString &message, const QString &token)
     if (token.isEmpty() || parts.size() != 3 || parts.at(0) != token)
         return {};
     bool ok = false;
-    const int index = parts.at(2).toInt(&ok);
-    if (!ok || index < 0 || parts.at(1).isEmpty())
+    const int position = parts.at(2).toInt(&ok);
+    if (!ok || position < 0 || parts.at(1).isEmpty())
         return {};
-    return {parts.at(1), index};
+    return {parts.at(1), position};
 }
 
 } // namespace lumaro

@@ -3,12 +3,18 @@
 #include "recoveryfile.h"
 #include "recoveryjournal.h"
 #include "testsandbox.h"
+#include "trecoverydialog.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QThread>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace lumaro;
 
@@ -249,3 +255,125 @@ TEST_F(RecoveryFolder, TellsWhetherThePagesFileChangedSince)
     QFile::remove(page);
     EXPECT_TRUE(RecoveryJournal::read(journal.fileName(0)).diskChanged);
 }
+
+namespace {
+
+struct SizeCase {
+    const char *name;
+    const char *text; ///< UTF-8, CR LF line breaks
+    TextEncoding encoding;
+    bool byteOrderMark;
+    bool finalLineBreak;
+    qint64 bytes;
+};
+
+class RecoverySavedSize : public ::testing::TestWithParam<SizeCase> {};
+
+} // namespace
+
+TEST_P(RecoverySavedSize, IsTheSizeOfTheFileASaveWrites)
+{
+    const SizeCase &c = GetParam();
+    RecoveryRecord r;
+    r.text = QString::fromUtf8(c.text);
+    r.format.encoding = c.encoding;
+    r.format.byteOrderMark = c.byteOrderMark;
+    r.format.finalLineBreak = c.finalLineBreak;
+    EXPECT_EQ(r.savedSize(), c.bytes);
+    RecoveryEntry entry;
+    entry.ok = true;
+    entry.record = r;
+    EXPECT_EQ(Trecoverydialog::rowTexts(entry).at(2), QStringLiteral("%1 bytes").arg(c.bytes));
+}
+
+const SizeCase sizeCases[] = {
+    {"Ascii", "<P>a</P>", TextEncoding::Utf8, false, false, 8},
+    {"TwoByteLetters", "<P>caf\xc3\xa9 cr\xc3\xa8me</P>", TextEncoding::Utf8, false, false, 19},
+    {"ThreeByteLetter", "\xe2\x82\xac", TextEncoding::Utf8, false, false, 3},
+    {"LetterBeyondThePlane", "\xf0\x9f\x98\x80", TextEncoding::Utf8, false, false, 4},
+    {"ByteOrderMark", "a", TextEncoding::Utf8, true, false, 4},
+    {"FinalLineBreak", "a\r\nb", TextEncoding::Utf8, false, true, 6},
+    {"Windows1252", "caf\xc3\xa9 \xe2\x82\xac", TextEncoding::Windows1252, false, false, 6},
+    {"Empty", "", TextEncoding::Utf8, false, false, 0},
+};
+
+INSTANTIATE_TEST_SUITE_P(Pages, RecoverySavedSize, ::testing::ValuesIn(sizeCases),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST(RecoveryOwner, AnEndedButUnreapedProcessIsNotRunning)
+{
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::usleep(300000);
+        ::_exit(0);
+    }
+    // The identity a copy written while it ran holds.
+    const ProcessIdentity owner = ProcessIdentity::of(child);
+    ASSERT_NE(owner.startTicks, 0u);
+    // Until it is reaped the ended child stays a zombie with its id and start.
+    QString state;
+    for (int i = 0; i < 1000 && state != "Z"; ++i) {
+        QThread::msleep(2);
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(child));
+        if (stat.open(QIODevice::ReadOnly)) {
+            const QByteArray line = stat.readAll();
+            state = QString::fromLatin1(line.mid(line.lastIndexOf(')') + 2, 1));
+        }
+    }
+    ASSERT_EQ(state, "Z");
+    EXPECT_FALSE(owner.isRunning());
+    EXPECT_FALSE(ProcessIdentity::of(child).isRunning());
+    ::waitpid(child, nullptr, 0);
+
+    QProcess sleeper;
+    sleeper.start("sleep", {"30"});
+    ASSERT_TRUE(sleeper.waitForStarted());
+    EXPECT_TRUE(ProcessIdentity::of(sleeper.processId()).isRunning());
+    sleeper.kill();
+    sleeper.waitForFinished();
+}
+
+namespace {
+
+struct FolderModeCase {
+    const char *name;
+    int existingMode; ///< -1: the folder does not exist yet
+};
+
+class RecoveryFolderMode : public ::testing::TestWithParam<FolderModeCase> {};
+
+} // namespace
+
+TEST_P(RecoveryFolderMode, IsPrivateAfterTheFirstCopy)
+{
+    const FolderModeCase &c = GetParam();
+    const QString folder =
+        test::TestSandbox::makeDir(QStringLiteral("mode-%1").arg(QString::fromLatin1(c.name))) + "/lumaro/recovery";
+    QDir(folder).removeRecursively();
+    if (c.existingMode >= 0) {
+        ASSERT_TRUE(QDir().mkpath(folder));
+        ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), mode_t(c.existingMode)), 0);
+    }
+    const ProcessIdentity self = ProcessIdentity::current();
+    RecoveryRecord r;
+    r.pageName = "Untitled 1";
+    r.owner = self;
+    r.savedAt = QDateTime::currentDateTimeUtc();
+    r.text = "x";
+    ASSERT_TRUE(RecoveryJournal(folder, self).write(0, r));
+    struct stat info {};
+    ASSERT_EQ(::stat(QFile::encodeName(folder).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0700u);
+}
+
+const FolderModeCase folderModes[] = {
+    {"New", -1},
+    {"OpenToAll", 0755},
+    {"WritableByAll", 0777},
+    {"GroupOnly", 0750},
+    {"AlreadyPrivate", 0700},
+};
+
+INSTANTIATE_TEST_SUITE_P(Folders, RecoveryFolderMode, ::testing::ValuesIn(folderModes),
+                         [](const auto &info) { return std::string(info.param.name); });

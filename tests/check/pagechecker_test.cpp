@@ -12,7 +12,11 @@ namespace {
 const char *const kPage = "<!DOCTYPE html>\r\n<html><head><title>t</title></head><body>\r\n";
 const char *const kEnd = "\r\n</body></html>\r\n";
 
-QString page(const char *body) { return QString::fromUtf8(kPage) + QString::fromUtf8(body) + QString::fromUtf8(kEnd); }
+/// The page around body; "\u2400" in body stands for a NUL.
+QString page(const char *body)
+{
+    return QString::fromUtf8(kPage) + QString::fromUtf8(body).replace(QChar(0x2400), QChar(0)) + QString::fromUtf8(kEnd);
+}
 
 /// The first problem whose message contains the text.
 const CheckProblem *find(const CheckResult &r, const char *text)
@@ -67,6 +71,9 @@ const ProblemCase kProblems[] = {
     {"AfterUtf8Letter", "<p>\xc3\xa6\xc3\xb8\xc3\xa5 AT&T</p>", "unescaped & or unknown entity", CheckLevel::Warning, "&T"},
     {"AfterLetterBeyondBmp", "<p>\xf0\x9f\x98\x80 AT&T</p>", "unescaped & or unknown entity", CheckLevel::Warning, "&T"},
     {"UnclosedQuote", "<p><a href=\"x.html>link</a></p>", "missing </a>", CheckLevel::Warning, "<a href"},
+    {"AfterNul", "<p>a\u2400 <FOO>x</FOO></p>", "<foo> is not recognized", CheckLevel::Error, "<FOO>"},
+    {"AfterNuls", "\u2400\u2400<p>\u2400<FOO>x</FOO></p>", "<foo> is not recognized", CheckLevel::Error, "<FOO>"},
+    {"AmpersandAfterNul", "<p>\u2400AT&T</p>", "unescaped & or unknown entity", CheckLevel::Warning, "&T"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Pages, CheckProblems, ::testing::ValuesIn(kProblems),

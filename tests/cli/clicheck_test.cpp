@@ -65,3 +65,43 @@ TEST(CliCheck, LinesNameFileLineColumnAndKind)
 }
 
 } // namespace
+
+namespace {
+
+struct NulCase {
+    const char *name;
+    QByteArray body; ///< after the head, before "</body></html>"
+    const char *expected; ///< the lines after the file name
+};
+
+class CliCheckNul : public ::testing::TestWithParam<NulCase> {};
+
+} // namespace
+
+TEST_P(CliCheckNul, TextAfterANulIsChecked)
+{
+    const NulCase &c = GetParam();
+    QTemporaryDir dir;
+    const QString page = write(dir, "nul.html", kHead + c.body + "</body></html>\r\n");
+    const CheckRun r = check({page});
+    QString expected;
+    for (const QString &line : QString::fromLatin1(c.expected).split(u'\n', Qt::SkipEmptyParts))
+        expected += page + line + u'\n';
+    EXPECT_EQ(r.out, expected);
+    EXPECT_EQ(r.exitCode, 1);
+}
+
+const NulCase kNulCases[] = {
+    {"SameLine", QByteArray("<p>a\0 <FOO>x</FOO></p>\r\n", 24),
+     ":3:6: error: <foo> is not recognized!\n:3:6: warning: discarding unexpected <foo>\n"
+     ":3:12: warning: discarding unexpected </foo>\n"},
+    {"LineBefore", QByteArray("<p>a\0</p>\r\n<FOO>x</FOO>\r\n", 25),
+     ":4:1: error: <foo> is not recognized!\n:4:1: warning: discarding unexpected <foo>\n"
+     ":4:7: warning: discarding unexpected </foo>\n"},
+    {"SeveralNuls", QByteArray("\0\0<p>\0<FOO>x</FOO></p>\r\n", 24),
+     ":3:4: error: <foo> is not recognized!\n:3:4: warning: discarding unexpected <foo>\n"
+     ":3:10: warning: discarding unexpected </foo>\n"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Pages, CliCheckNul, ::testing::ValuesIn(kNulCases),
+                         [](const auto &info) { return std::string(info.param.name); });

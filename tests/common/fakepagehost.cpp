@@ -25,6 +25,7 @@ int FakePageHost::addPage(const QString &text, const QString &fileName, bool has
     const int slot = m_count++;
     m_names[slot] = fileName.isEmpty() ? QStringLiteral("Untitled %1").arg(m_untitled++) : fileName;
     m_hasFile[slot] = hasFile;
+    m_ids[slot] = ++m_lastId;
     m_editors[slot]->loadcoloredText(text);
     m_editors[slot]->setModified(false);
     selectPage(slot);
@@ -88,12 +89,14 @@ void FakePageHost::lukfilproj(int slot)
         m_editors[k]->setModified(m_editors[k + 1]->isModified());
         m_names[k] = m_names[k + 1];
         m_hasFile[k] = m_hasFile[k + 1];
+        m_ids[k] = m_ids[k + 1];
     }
     --m_count;
     m_editors[m_count]->clearAll();
     m_editors[m_count]->hide();
     m_names[m_count].clear();
     m_hasFile[m_count] = false;
+    m_ids[m_count] = 0;
     if (m_active >= m_count)
         m_active = qMax(0, m_count - 1);
 }

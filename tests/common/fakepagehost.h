@@ -28,6 +28,7 @@ public:
     thtmlrichedit *editor(int slot) override;
     QString pageFileName(int slot) const override;
     bool pageHasFile(int slot) const override;
+    quint64 pageId(int slot) const override { return (slot >= 0 && slot < 15) ? m_ids[slot] : 0; }
     void selectPage(int slot) override;
     bool openfilproj(const QString &fileName) override;
     bool newPageWithText(const QString &text) override;
@@ -50,6 +51,8 @@ private:
     std::array<thtmlrichedit *, 15> m_editors{};
     std::array<QString, 15> m_names;
     std::array<bool, 15> m_hasFile{};
+    std::array<quint64, 15> m_ids{};
+    quint64 m_lastId = 0;
     int m_count = 0;
     int m_active = 0;
     int m_untitled = 1;

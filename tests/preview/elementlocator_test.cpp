@@ -55,3 +55,41 @@ INSTANTIATE_TEST_SUITE_P(Table, ElementLocatorTest, ::testing::ValuesIn(kCases),
 
 } // namespace
 } // namespace lumaro
+
+namespace lumaro {
+namespace {
+
+struct MarkCase {
+    const char *name;
+    const char *text;
+    const char *marked; ///< with the attribute named "m"
+};
+
+class MarkStartTagsTest : public ::testing::TestWithParam<MarkCase> {};
+
+TEST_P(MarkStartTagsTest, MarksEveryWrittenStartTagWithItsPosition)
+{
+    const MarkCase &c = GetParam();
+    EXPECT_EQ(ElementLocator::markStartTags(QString::fromUtf8(c.text), QStringLiteral("m")),
+              QString::fromUtf8(c.marked));
+}
+
+const MarkCase kMarks[] = {
+    {"Plain", "<p>a</p>", "<p m=\"0\">a</p>"},
+    {"Attributes", "<A HREF=\"x>y\">l</A>", "<A m=\"0\" HREF=\"x>y\">l</A>"},
+    {"SelfClosing", "a<br/>b", "a<br m=\"1\"/>b"},
+    {"Misnested", "<P>one <B>b\n<P>two", "<P m=\"0\">one <B m=\"7\">b\n<P m=\"12\">two"},
+    {"CommentAndDoctype", "<!DOCTYPE html><!-- <i> --><i>", "<!DOCTYPE html><!-- <i> --><i m=\"27\">"},
+    {"EndTagsUntouched", "</p><p>", "</p><p m=\"4\">"},
+    {"ScriptText", "<script>s='<b>'</script><b>", "<script m=\"0\">s='<b>'</script><b m=\"24\">"},
+    {"LoneAngle", "a < b <c", "a < b <c m=\"6\""},
+    {"LettersBeyondAscii", "caf\xc3\xa9<b>", "caf\xc3\xa9<b m=\"4\">"},
+    {"NoTags", "just text", "just text"},
+    {"Empty", "", ""},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, MarkStartTagsTest, ::testing::ValuesIn(kMarks),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace lumaro

@@ -51,7 +51,7 @@ TEST_P(ElementReportTest, Parses)
     const ReportCase &c = GetParam();
     const ElementReport report = ElementReport::parse(QString::fromUtf8(c.message), QStringLiteral("tok"));
     EXPECT_EQ(report.tagName.toStdString(), c.tag);
-    EXPECT_EQ(report.index, c.index);
+    EXPECT_EQ(report.position, c.index);
 }
 
 const ReportCase kReports[] = {

@@ -18,6 +18,7 @@
 #include "livepreviewcontroller.h"
 #include "mailcontroller.h"
 #include "pagemanager.h"
+#include "positionfield.h"
 #include "preferencescommand.h"
 #include "previewcontroller.h"
 #include "printcontroller.h"
@@ -352,7 +353,8 @@ void TMainwindow::buildStatusBar()
     bar->setObjectName(QStringLiteral("StatusBar"));
     bar->setSizeGripEnabled(true);
     for (int i = 0; i < 3; ++i) {
-        auto *panel = new QLabel(bar);
+        // Panel 0, the cursor position, grows with the page's widest position.
+        auto *panel = i == 0 ? new PositionField(kStatusWidths[i], bar) : new QLabel(bar);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         panel->setTextFormat(Qt::PlainText);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -395,7 +397,11 @@ void TMainwindow::wireCommands()
             disablevedstart();
     });
     connect(m_pages, &PageManager::cursorPositionChanged, this,
-            [this](const QString &text) { m_statusPanels[0]->setText(text); });
+            [this](const QString &text) {
+                const thtmlrichedit *ed = m_pages->activeEditor();
+                static_cast<PositionField *>(m_statusPanels[0])
+                    ->showPosition(text, ed ? ed->lineCount() : 1, ed ? ed->textLength() : 0);
+            });
     connect(m_pages, &PageManager::cutCopyAvailable, this, [this](bool on) {
         m_commands->setAvailable(QStringLiteral("cutbtn"), on);
         m_commands->setAvailable(QStringLiteral("copybtn"), on);
@@ -514,6 +520,7 @@ int TMainwindow::activePage() const { return m_pages->activePage(); }
 thtmlrichedit *TMainwindow::editor(int slot) { return m_pages->editor(slot); }
 QString TMainwindow::pageFileName(int slot) const { return m_pages->pageFileName(slot); }
 bool TMainwindow::pageHasFile(int slot) const { return m_pages->pageHasFile(slot); }
+quint64 TMainwindow::pageId(int slot) const { return m_pages->pageId(slot); }
 void TMainwindow::selectPage(int slot) { m_pages->selectPage(slot); }
 bool TMainwindow::openfilproj(const QString &fileName) { return m_pages->openfilproj(fileName); }
 bool TMainwindow::newPageWithText(const QString &text) { return m_pages->newPage(text); }

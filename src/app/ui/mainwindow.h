@@ -51,6 +51,7 @@ public:
     thtmlrichedit *editor(int slot) override;
     QString pageFileName(int slot) const override;
     bool pageHasFile(int slot) const override;
+    quint64 pageId(int slot) const override;
     void selectPage(int slot) override;
     bool openfilproj(const QString &fileName) override;
     bool newPageWithText(const QString &text) override;

@@ -118,6 +118,11 @@ thtmlrichedit *PageManager::activeEditor() const
     return (m_count > 0 && m_active < m_count) ? m_editors[m_active] : nullptr;
 }
 
+quint64 PageManager::pageId(int slot) const
+{
+    return (slot >= 0 && slot < kSlots) ? m_pageIds[slot] : 0;
+}
+
 QString PageManager::pageFileName(int slot) const
 {
     return (slot >= 0 && slot < kSlots) ? m_fileNames[slot] : QString();
@@ -174,6 +179,7 @@ bool PageManager::openfilproj(const QString &fileName)
     m_previous = slot == 0 ? kNoPage : m_active;
     m_active = slot;
     m_fileNames[slot] = fileName;
+    m_pageIds[slot] = ++m_lastPageId;
     setCaption(pageCaption(fileName));
     m_currentName = PageNames::tabName(fileName);
     m_tabNames[slot] = m_currentName;
@@ -238,6 +244,7 @@ bool PageManager::addUntitledPage(const QString &text, const FileFormat &format,
     m_tabNames[slot] = name;
     m_fileNames[slot] = name;
     m_hasFile[slot] = false;
+    m_pageIds[slot] = ++m_lastPageId;
     ed->setFocus();
     reportPasteAvailable();
     emit cutCopyAvailable(false);
@@ -298,6 +305,7 @@ void PageManager::clearSlot(int slot)
     PageContent::clear(*m_editors[slot]);
     m_fileNames[slot].clear();
     m_tabNames[slot].clear();
+    m_pageIds[slot] = 0;
     m_hasFile[slot] = false;
 }
 
@@ -325,6 +333,7 @@ bool PageManager::closePage(int slot, bool announce)
                 m_fileNames[k] = m_fileNames[k + 1];
                 m_tabNames[k] = m_tabNames[k + 1];
                 m_hasFile[k] = m_hasFile[k + 1];
+                m_pageIds[k] = m_pageIds[k + 1];
             }
             clearSlot(m_count - 1);
         }

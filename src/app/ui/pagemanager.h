@@ -64,6 +64,8 @@ public:
     QString pageFileName(int slot) const;
     QString pageTabName(int slot) const;
     bool pageHasFile(int slot) const;
+    /// The number naming the page in a slot while it is open (0: empty).
+    quint64 pageId(int slot) const;
     /// The scratch name of the page last created, opened, saved or switched to.
     QString currentName() const { return m_currentName; }
     /// The number the next untitled page gets.
@@ -177,6 +179,8 @@ private:
     std::array<QString, kSlots> m_fileNames;
     std::array<QString, kSlots> m_tabNames;
     std::array<bool, kSlots> m_hasFile{};
+    std::array<quint64, kSlots> m_pageIds{};
+    quint64 m_lastPageId = 0;
     int m_count = 0;
     int m_active = 0;
     int m_previous = kNoPage;

@@ -38,7 +38,7 @@ QStringList Trecoverydialog::rowTexts(const RecoveryEntry &entry)
 {
     return {entry.record.pageName,
             entry.record.savedAt.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-            sizeText(entry.record.text.size()), diskText(entry)};
+            sizeText(entry.record.savedSize()), diskText(entry)};
 }
 
 Trecoverydialog::Trecoverydialog(const QList<RecoveryEntry> &entries, QWidget *parent)

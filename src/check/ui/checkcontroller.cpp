@@ -1,4 +1,5 @@
 #include "checkcontroller.h"
+#include "checkresultsmodel.h"
 #include "checkresultspanel.h"
 #include "pagechecker.h"
 #include "pagehost.h"
@@ -9,6 +10,8 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QMainWindow>
+#include <QSet>
+#include <QTableView>
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -66,28 +69,97 @@ void CheckController::watchEditors()
         if (!editor)
             continue;
         connect(editor, &QPlainTextEdit::textChanged, this, [this, editor] {
-            if (outlineShown() && editor == m_host.activeEditor())
+            if (editor != m_host.activeEditor())
+                return;
+            if (outlineShown())
                 m_outlineTimer->start();
+            // Once said, the mark stays until the next check or page switch.
+            if (m_results && !m_shownChanged && !m_results->showsSiteResult()) {
+                const auto it = m_checked.constFind(m_host.pageId(m_host.activePage()));
+                if (it != m_checked.constEnd() && it->text != editor->text()) {
+                    m_shownChanged = true;
+                    m_results->setChanged(true);
+                }
+            }
         });
     }
 }
 
 void CheckController::checkPage()
 {
-    thtmlrichedit *editor = m_host.activeEditor();
-    if (!editor)
+    if (!m_host.activeEditor())
         return;
     ensureResultsPanel();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const CheckResult result = PageChecker::check(editor->text(), CheckLevels{true, true, true});
-    QApplication::restoreOverrideCursor();
-    m_checked.insert(editor, result);
-    const int slot = m_host.activePage();
-    m_results->showResult(result, QFileInfo(m_host.pageFileName(slot)).fileName());
+    checkActive();
     m_results->show();
     m_results->raise();
+}
+
+void CheckController::checkActive()
+{
+    thtmlrichedit *editor = m_host.activeEditor();
+    dropClosedPages();
+    PageCheck check;
+    check.text = editor->text();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    check.result = PageChecker::check(check.text, CheckLevels{true, true, true});
+    QApplication::restoreOverrideCursor();
+    m_checked.insert(m_host.pageId(m_host.activePage()), check);
+    showActiveResult();
     if (outlineShown())
-        m_outline->showOutline(result.outline);
+        m_outline->showOutline(check.result.outline);
+}
+
+void CheckController::showActiveResult()
+{
+    m_shownChanged = false;
+    thtmlrichedit *editor = m_host.activeEditor();
+    const int slot = m_host.activePage();
+    const auto it = editor ? m_checked.constFind(m_host.pageId(slot)) : m_checked.constEnd();
+    if (it == m_checked.constEnd()) {
+        m_results->showNotChecked();
+        return;
+    }
+    m_results->showResult(it->result, QFileInfo(m_host.pageFileName(slot)).fileName());
+    m_shownChanged = it->text != editor->text();
+    m_results->setChanged(m_shownChanged);
+}
+
+void CheckController::dropClosedPages()
+{
+    QSet<quint64> open;
+    for (int slot = 0; slot < m_host.pageCount(); ++slot)
+        open.insert(m_host.pageId(slot));
+    for (auto it = m_checked.begin(); it != m_checked.end();)
+        it = open.contains(it.key()) ? std::next(it) : m_checked.erase(it);
+}
+
+void CheckController::problemRowActivated(int row)
+{
+    thtmlrichedit *editor = m_host.activeEditor();
+    const auto it = editor ? m_checked.constFind(m_host.pageId(m_host.activePage())) : m_checked.constEnd();
+    if (it == m_checked.constEnd())
+        return;
+    if (it->text == editor->text()) {
+        const int position = m_results->model()->position(row);
+        if (position >= 0)
+            selectInPage(position, true);
+        return;
+    }
+    // The text moved on: the same problem is looked up in a new check.
+    const CheckProblem *activated = m_results->model()->problem(row);
+    if (!activated)
+        return;
+    const CheckProblem wanted = *activated;
+    const int sameBefore = m_results->model()->sameBefore(row);
+    checkActive();
+    const int newRow = m_results->model()->rowOf(wanted, sameBefore);
+    if (newRow < 0) {
+        m_host.showStatus(tr("The page changed since the check and no longer has this problem; it was checked again."));
+        return;
+    }
+    m_results->table()->selectRow(newRow);
+    selectInPage(m_results->model()->position(newRow), true);
 }
 
 CheckResultsPanel *CheckController::ensureResultsPanel()
@@ -97,8 +169,7 @@ CheckResultsPanel *CheckController::ensureResultsPanel()
         m_results = new CheckResultsPanel(window);
         if (auto *main = qobject_cast<QMainWindow *>(window))
             main->addDockWidget(Qt::BottomDockWidgetArea, m_results);
-        connect(m_results, &CheckResultsPanel::problemActivated, this,
-                [this](int position) { selectInPage(position, true); });
+        connect(m_results, &CheckResultsPanel::rowActivated, this, &CheckController::problemRowActivated);
     }
     return m_results;
 }
@@ -132,15 +203,10 @@ void CheckController::syncToggles(bool on)
 
 void CheckController::activePageChanged()
 {
+    dropClosedPages();
     // A check over several pages stays while its pages are visited.
-    if (m_results && !m_results->showsSiteResult()) {
-        thtmlrichedit *editor = m_host.activeEditor();
-        const auto it = editor ? m_checked.constFind(editor) : m_checked.constEnd();
-        if (it != m_checked.constEnd())
-            m_results->showResult(*it, QFileInfo(m_host.pageFileName(m_host.activePage())).fileName());
-        else
-            m_results->showNotChecked();
-    }
+    if (m_results && !m_results->showsSiteResult())
+        showActiveResult();
     if (outlineShown())
         refreshOutline();
 }

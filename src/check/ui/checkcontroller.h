@@ -21,6 +21,12 @@ class thtmlrichedit;
 /// panels are made on first use and follow the active page. The outline is
 /// worked out off the GUI thread a moment after typing stops, so typing
 /// never waits for it.
+///
+/// A check's results belong to the page checked (by its page number, which
+/// follows the page when slots move) and go when it closes. Once the page's
+/// text differs from the text checked, the panel says so, and activating a
+/// row checks the page again first and goes to the same problem in the new
+/// results, so a jump never selects text the problem is not about.
 class CheckController : public QObject {
     Q_OBJECT
 public:
@@ -48,6 +54,11 @@ public:
 private:
     bool outlineShown() const;
     void selectInPage(int position, bool wholeTag);
+    void problemRowActivated(int row);
+    /// Runs the check on the active page and shows it; the page's record.
+    void checkActive();
+    void showActiveResult();
+    void dropClosedPages();
     void refreshOutline();
     void outlineReady();
     void watchEditors();
@@ -56,7 +67,13 @@ private:
     PageHost &m_host;
     QPointer<CheckResultsPanel> m_results;
     QPointer<PageOutlinePanel> m_outline;
-    QHash<thtmlrichedit *, CheckResult> m_checked;
+    /// A check's result with the text it was made on.
+    struct PageCheck {
+        CheckResult result;
+        QString text;
+    };
+    QHash<quint64, PageCheck> m_checked; ///< by page number
+    bool m_shownChanged = false;         ///< the panel says the page changed
     QTimer *m_outlineTimer;
     QFutureWatcher<QList<OutlineEntry>> m_outlineWatcher;
     thtmlrichedit *m_outlineEditor = nullptr;

@@ -37,6 +37,31 @@ int CheckResultsModel::position(int row) const
     return row >= 0 && row < m_rows.size() ? m_problems.at(m_rows.at(row)).position : -1;
 }
 
+namespace {
+bool sameReport(const CheckProblem &a, const CheckProblem &b) { return a.level == b.level && a.message == b.message; }
+} // namespace
+
+int CheckResultsModel::sameBefore(int row) const
+{
+    const CheckProblem *at = problem(row);
+    if (!at)
+        return 0;
+    const CheckProblem wanted = *at;
+    int count = 0;
+    for (int r = 0; r < row && r < m_rows.size(); ++r)
+        count += sameReport(m_problems.at(m_rows.at(r)), wanted) ? 1 : 0;
+    return count;
+}
+
+int CheckResultsModel::rowOf(const CheckProblem &wanted, int sameBefore) const
+{
+    int seen = 0;
+    for (int r = 0; r < m_rows.size(); ++r)
+        if (sameReport(m_problems.at(m_rows.at(r)), wanted) && seen++ == sameBefore)
+            return r;
+    return -1;
+}
+
 int CheckResultsModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : int(m_rows.size());

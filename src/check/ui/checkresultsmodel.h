@@ -26,6 +26,11 @@ public:
     const CheckProblem *problem(int row) const;
     /// The column that names the page of each problem.
     static constexpr int kPageColumn = 4;
+    /// How many rows before this one report the same kind and message.
+    int sameBefore(int row) const;
+    /// The row reporting the kind and message of problem for the
+    /// (sameBefore + 1)-th time; -1 when there is none.
+    int rowOf(const CheckProblem &problem, int sameBefore) const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;

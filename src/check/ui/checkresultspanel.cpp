@@ -80,6 +80,7 @@ void CheckResultsPanel::showResult(const CheckResult &result, const QString &tit
     m_hasResult = true;
     m_siteResult = false;
     m_table->setColumnHidden(CheckResultsModel::kPageColumn, true);
+    m_changed = false;
     m_summaryText = result.failure.isEmpty() ? result.summary() : result.failure;
     setWindowTitle(QStringLiteral("Check page: ") + title);
     m_model->setResult(result, levels());
@@ -89,11 +90,18 @@ void CheckResultsPanel::showResult(const CheckResult &result, const QString &tit
     m_table->resizeColumnToContents(2);
 }
 
+void CheckResultsPanel::setChanged(bool changed)
+{
+    m_changed = changed;
+    showSummary();
+}
+
 void CheckResultsPanel::showNotChecked()
 {
     m_hasResult = false;
     m_siteResult = false;
     m_table->setColumnHidden(CheckResultsModel::kPageColumn, true);
+    m_changed = false;
     setWindowTitle(QStringLiteral("Check page"));
     m_model->setResult({}, levels());
     showSummary();
@@ -115,7 +123,12 @@ void CheckResultsPanel::showSiteResult(const QList<CheckProblem> &problems, cons
 
 void CheckResultsPanel::showSummary()
 {
-    m_summary->setText(m_hasResult ? m_summaryText : QStringLiteral("The page has not been checked."));
+    if (!m_hasResult)
+        m_summary->setText(QStringLiteral("The page has not been checked."));
+    else if (m_changed)
+        m_summary->setText(m_summaryText + QStringLiteral(" (changed since the check: a double-click checks again)"));
+    else
+        m_summary->setText(m_summaryText);
 }
 
 void CheckResultsPanel::activateRow(int row)
@@ -126,8 +139,10 @@ void CheckResultsPanel::activateRow(int row)
         return;
     }
     const int position = m_model->position(row);
-    if (position >= 0)
+    if (position >= 0) {
         emit problemActivated(position);
+        emit rowActivated(row);
+    }
 }
 
 bool CheckResultsPanel::eventFilter(QObject *watched, QEvent *event)

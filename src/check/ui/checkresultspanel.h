@@ -32,6 +32,8 @@ public:
                         const QString &base);
     /// Whether the panel shows a check over several pages.
     bool showsSiteResult() const { return m_siteResult; }
+    /// Says whether the page's text differs from the text checked.
+    void setChanged(bool changed);
 
     QTableView *table() const { return m_table; }
     CheckResultsModel *model() const { return m_model; }
@@ -43,6 +45,8 @@ signals:
     void problemActivated(int position);
     /// A row of a check over several pages was activated: its file and range.
     void referenceActivated(const QString &file, int position, int length);
+    /// The same activation, by the row of the table.
+    void rowActivated(int row);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -60,6 +64,7 @@ private:
     QString m_summaryText;
     bool m_hasResult = false;
     bool m_siteResult = false;
+    bool m_changed = false;
 };
 
 } // namespace lumaro

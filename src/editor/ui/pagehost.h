@@ -32,6 +32,10 @@ public:
     /// Full path, or "Untitled N" for a page never saved.
     virtual QString pageFileName(int slot) const = 0;
     virtual bool pageHasFile(int slot) const = 0;
+    /// A number that names the page in a slot for as long as it is open: it
+    /// moves with the page when the pages after a closed one move down a
+    /// slot, and is never given to another page. 0 for an empty slot.
+    virtual quint64 pageId(int slot) const = 0;
     /// Makes the page in the slot the active one (as a click on its tab).
     virtual void selectPage(int slot) = 0;
 

@@ -1,9 +1,12 @@
 #include "richedit.h"
 
 #include "linesplitter.h"
+#include "separatormarks.h"
 
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPainter>
+#include <QTextLayout>
 #include <QPrinter>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -21,11 +24,13 @@ bool isWordChar(QChar c)
     return c.isLetterOrNumber() || c == QLatin1Char('_');
 }
 
+/// The control's text as the page's: its breaks as CR LF, the stand-ins
+/// of U+2028 and U+2029 as those characters.
 QString withCrLf(QString raw)
 {
     raw.replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
     raw.replace(QChar::LineSeparator, QLatin1String("\r\n"));
-    return raw;
+    return SeparatorMarks::fromDocument(std::move(raw));
 }
 
 
@@ -69,7 +74,7 @@ QString RichEdit::toDocumentText(const QString &text)
             out += c;
         }
     }
-    return out;
+    return SeparatorMarks::toDocument(std::move(out));
 }
 
 int RichEdit::caretPosition() const { return textCursor().position(); }
@@ -106,6 +111,17 @@ QString RichEdit::selText() const
     return withCrLf(textRange(c.selectionStart(), c.selectionEnd()));
 }
 
+void RichEdit::insertFromMimeData(const QMimeData *source)
+{
+    if (source && source->hasText()) {
+        QMimeData held;
+        held.setText(SeparatorMarks::toDocument(source->text()));
+        QPlainTextEdit::insertFromMimeData(&held);
+        return;
+    }
+    QPlainTextEdit::insertFromMimeData(source);
+}
+
 void RichEdit::replaceSel(const QString &text)
 {
     QTextCursor c = textCursor();
@@ -124,10 +140,10 @@ QString RichEdit::text() const
     QString page = m_soft.text();
     page.replace(u'\n', QLatin1String("\r\n"));
     page.replace(QChar::LineSeparator, QLatin1String("\r\n"));
-    return page;
+    return SeparatorMarks::fromDocument(std::move(page));
 }
 
-QString RichEdit::pageText() const { return m_soft.text(); }
+QString RichEdit::pageText() const { return SeparatorMarks::fromDocument(m_soft.text()); }
 
 QString RichEdit::textRange(int from, int to) const
 {
@@ -164,17 +180,18 @@ int RichEdit::findText(const QString &what, int from, int to, bool wholeWord, bo
     if (what.isEmpty())
         return -1;
     const QString raw = m_soft.text();
+    const QString wanted = SeparatorMarks::toDocument(what);
     const int end = (to < 0 || to > raw.size()) ? int(raw.size()) : to;
     const Qt::CaseSensitivity cs = matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
     qsizetype pos = qMax(0, from);
-    while (pos <= end - what.size()) {
-        pos = raw.indexOf(what, pos, cs);
-        if (pos < 0 || pos + what.size() > end)
+    while (pos <= end - wanted.size()) {
+        pos = raw.indexOf(wanted, pos, cs);
+        if (pos < 0 || pos + wanted.size() > end)
             return -1;
         if (!wholeWord)
             return int(pos);
         const bool startOk = pos == 0 || !isWordChar(raw[pos - 1]);
-        const qsizetype after = pos + what.size();
+        const qsizetype after = pos + wanted.size();
         const bool endOk = after >= raw.size() || !isWordChar(raw[after]);
         if (startOk && endOk)
             return int(pos);
@@ -258,8 +275,9 @@ void RichEdit::loadPlainText(const QString &text)
     setModified(false);
 }
 
-void RichEdit::setPageText(const QString &text)
+void RichEdit::setPageText(const QString &pageText)
 {
+    const QString text = SeparatorMarks::toDocument(pageText);
     const QList<int> points = LineSplitter::splitPoints(text, splitSizes());
     if (points.isEmpty()) {
         setPlainText(text);
@@ -274,7 +292,7 @@ void RichEdit::setPageText(const QString &text)
 
 void RichEdit::insertPageText(QTextCursor &cursor, const QString &text, const QTextCharFormat &format)
 {
-    m_soft.insertText(cursor, text, format, splitSizes());
+    m_soft.insertText(cursor, SeparatorMarks::toDocument(text), format, splitSizes());
 }
 
 void RichEdit::splitLongLines(int from, int to)
@@ -339,8 +357,8 @@ QMimeData *RichEdit::createMimeDataFromSelection() const
     SoftBreaks::joinAll(copy);
     const QTextDocumentFragment joined(&copy);
     auto *data = new QMimeData;
-    data->setText(joined.toPlainText());
-    data->setHtml(joined.toHtml());
+    data->setText(SeparatorMarks::fromDocument(joined.toPlainText()));
+    data->setHtml(SeparatorMarks::fromDocument(joined.toHtml()));
     return data;
 }
 
@@ -396,6 +414,38 @@ void RichEdit::keyPressEvent(QKeyEvent *event)
     const QTextBlock block = textCursor().block();
     if (block.length() - 1 > splitSizes().longest)
         splitLongLines(block.position(), block.position() + block.length() - 1);
+}
+
+void RichEdit::paintEvent(QPaintEvent *event)
+{
+    QPlainTextEdit::paintEvent(event);
+    QPainter painter(viewport());
+    QColor ink = palette().color(QPalette::Text);
+    ink.setAlpha(150);
+    const QPointF offset = contentOffset();
+    const int bottom = viewport()->rect().bottom();
+    for (QTextBlock block = firstVisibleBlock(); block.isValid(); block = block.next()) {
+        const QRectF area = blockBoundingGeometry(block).translated(offset);
+        if (area.top() > bottom)
+            break;
+        const QString text = block.text();
+        const QTextLayout *layout = block.layout();
+        for (int i = 0; i < text.size() && layout; ++i) {
+            const QString mark = SeparatorMarks::markText(text.at(i));
+            if (mark.isEmpty())
+                continue;
+            const QTextLine line = layout->lineForTextPosition(i);
+            if (!line.isValid())
+                continue;
+            const qreal left = line.cursorToX(i);
+            const qreal right = line.cursorToX(i + 1);
+            const QRectF cell(area.left() + qMin(left, right), area.top() + line.y(), qMax(qAbs(right - left), 4.0),
+                              line.height());
+            painter.setPen(ink);
+            painter.drawRect(cell.adjusted(0.5, 1.5, -0.5, -1.5));
+            painter.drawText(cell, Qt::AlignCenter, mark);
+        }
+    }
 }
 
 void RichEdit::clearAll()

@@ -28,6 +28,9 @@ struct CharAttributes {
 /// read from the control comes with CR LF line breaks; text given to it may
 /// hold CR LF, LF or CR, each becoming one line break.
 ///
+/// U+2028 and U+2029 in a page are held as stand-ins (SeparatorMarks) that
+/// this class turns back in every text it gives out.
+///
 /// A very long line is held as several blocks joined by display-only breaks
 /// (SoftBreaks), each standing in for one blank; every answer here is the
 /// page's own, as if the line were one block. Text put into the document
@@ -91,7 +94,7 @@ public:
     /// Replaces the whole text with unformatted text (the default attributes).
     void loadPlainText(const QString &text);
     /// Replaces the whole text ("\n" line breaks), like setPlainText().
-    void setPageText(const QString &text);
+    void setPageText(const QString &pageText);
     /// Inserts text ("\n" line breaks) at cursor with format, like
     /// QTextCursor::insertText().
     void insertPageText(QTextCursor &cursor, const QString &text, const QTextCharFormat &format);
@@ -116,11 +119,15 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    /// Draws the marks of U+2028 and U+2029 over their stand-ins, which
+    /// the font shows as blanks. Only painted: the document is untouched.
+    void paintEvent(QPaintEvent *event) override;
     QMimeData *createMimeDataFromSelection() const override;
     /// Gives a copy of the page that leaves the editor (printing, the
     /// clipboard) the look the page shows; copy holds the page from position
     /// from on, display-only breaks still as breaks.
     virtual void decorateCopy(QTextDocument &copy, int from) const;
+    void insertFromMimeData(const QMimeData *source) override;
 
 private:
     /// How long lines are cut, by the word wrap in force.

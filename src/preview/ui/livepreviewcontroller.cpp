@@ -98,6 +98,10 @@ void LivePreviewController::setPreviewVisible(bool on)
             main->resizeDocks({m_panel}, {std::max(m_panel->minimumWidth(), main->width() * 2 / 5)}, Qt::Horizontal);
         }
         connect(m_panel, &LivePreviewPanel::surfaceReady, this, &LivePreviewController::refresh);
+        connect(m_panel, &LivePreviewPanel::retryRequested, this, [this] {
+            m_shownChanges = ~quint64(0); // the view lost what it showed
+            refresh();
+        });
         connect(m_panel, &LivePreviewPanel::elementActivated, this, &LivePreviewController::placeCaret);
         // Closing the panel by its own button unchecks the commands.
         connect(m_panel->toggleViewAction(), &QAction::toggled, this, [this](bool shown) {
@@ -160,14 +164,17 @@ void LivePreviewController::refresh()
     m_panel->showPage(editor->pageText(), m_base);
 }
 
-void LivePreviewController::placeCaret(const QString &tagName, int index)
+void LivePreviewController::placeCaret(const QString &tagName, int position)
 {
     thtmlrichedit *editor = m_host.activeEditor();
     if (!editor || editor != m_shownEditor)
         return;
-    const int position = ElementLocator::startTagPosition(editor->pageText(), tagName, index);
-    if (position < 0) {
-        m_host.showStatus(tr("The element <%1> was not found in the page's text.").arg(tagName));
+    // The position is that of the text rendered: once the page changed it
+    // may lead elsewhere, so the caret moves only to the tag it names.
+    if (m_changes != m_shownChanges || !ElementLocator::isStartTagAt(editor->pageText(), position, tagName)) {
+        m_host.showStatus(tr("The page changed since the preview was drawn: double-click again when it is "
+                             "updated."));
+        refresh();
         return;
     }
     editor->setCaretPosition(position);

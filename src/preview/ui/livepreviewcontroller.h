@@ -41,7 +41,7 @@ public:
 private:
     void watchEditors();
     void textChanged(thtmlrichedit *editor);
-    void placeCaret(const QString &tagName, int index);
+    void placeCaret(const QString &tagName, int position);
     void syncToggles(bool on);
     QString projectRoot();
 

@@ -64,4 +64,10 @@ PreviewEngine *PreviewModule::engine(QString *error)
 
 bool PreviewModule::isLoaded() { return s_engine != nullptr; }
 
+void PreviewModule::forgetFailure()
+{
+    if (!s_engine)
+        s_tried = false;
+}
+
 } // namespace lumaro

@@ -21,6 +21,8 @@ public:
     /// Whether the module is loaded in this process (tests check that a
     /// window never showing the preview never loads it).
     static bool isLoaded();
+    /// Lets the next engine() call look for a module that was not found.
+    static void forgetFailure();
     static QStringList searchFolders();
     static QString fileName();
 };

@@ -1,4 +1,5 @@
 #include "webpreviewsurface.h"
+#include "elementlocator.h"
 #include "elementreport.h"
 
 #include <QJsonArray>
@@ -85,6 +86,7 @@ WebPreviewSurface::WebPreviewSurface(QWidget *parent)
     handler.setRunsOnSubFrames(false);
     page->scripts().insert(handler);
     connect(page, &QWebEnginePage::loadFinished, this, &WebPreviewSurface::finished);
+    connect(page, &QWebEnginePage::renderProcessTerminated, this, &WebPreviewSurface::processEnded);
     setContextMenuPolicy(Qt::NoContextMenu);
 }
 
@@ -96,8 +98,9 @@ WebPreviewSurface::~WebPreviewSurface()
     delete page();
 }
 
-void WebPreviewSurface::showPage(const QString &text, const QUrl &base)
+void WebPreviewSurface::showPage(const QString &pageText, const QUrl &base)
 {
+    const QString text = ElementLocator::markStartTags(pageText, ElementReport::markAttribute(m_token));
     // While a rendering runs, its page has not scrolled yet: keep the
     // position read before it.
     if (!m_loading && m_shown)
@@ -145,6 +148,29 @@ void WebPreviewSurface::rendered(bool ok)
         onLoaded(ok);
 }
 
+void WebPreviewSurface::processEnded(int status, int exitCode)
+{
+    if (m_closing || status == QWebEnginePage::NormalTerminationStatus)
+        return;
+    // A rendering that was running will never finish.
+    m_loading = false;
+    m_pendingText.clear();
+    QString why;
+    switch (status) {
+    case QWebEnginePage::CrashedTerminationStatus:
+        why = tr("its page process crashed");
+        break;
+    case QWebEnginePage::KilledTerminationStatus:
+        why = tr("its page process was killed");
+        break;
+    default:
+        why = tr("its page process ended with status %1").arg(exitCode);
+        break;
+    }
+    if (onStopped)
+        onStopped(why);
+}
+
 void WebPreviewSurface::runScript(const QString &script, std::function<void(const QVariant &)> done)
 {
     page()->runJavaScript(script, [done = std::move(done)](const QVariant &result) {
@@ -157,7 +183,7 @@ void WebPreviewSurface::consoleLine(const QString &message)
 {
     const ElementReport report = ElementReport::parse(message, m_token);
     if (report.isValid() && onElementActivated)
-        onElementActivated(report.tagName, report.index);
+        onElementActivated(report.tagName, report.position);
 }
 
 } // namespace lumaro

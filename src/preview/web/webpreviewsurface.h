@@ -20,13 +20,15 @@ public:
     ~WebPreviewSurface() override;
 
     QWidget *widget() override { return this; }
-    void showPage(const QString &text, const QUrl &base) override;
+    void showPage(const QString &pageText, const QUrl &base) override;
     void runScript(const QString &script, std::function<void(const QVariant &)> done) override;
+    qint64 pageProcessId() const override { return page()->renderProcessPid(); }
 
 private:
     void finished(bool ok);
     void rendered(bool ok);
     void consoleLine(const QString &message);
+    void processEnded(int status, int exitCode);
 
     QWebEngineProfile *m_profile;
     QString m_token;

@@ -37,4 +37,9 @@ TEST(CheckScreenshots, ResultsAndOutline)
         QApplication::processEvents();
     const QString dir = qEnvironmentVariable("LUMARO_SCREENSHOT_DIR");
     EXPECT_TRUE(w.grab().save(QDir(dir).filePath(QStringLiteral("check-panels.png"))));
+    // Typed into after the check: the panel says its results are older.
+    ed->setCaretPosition(0);
+    ed->replaceSel(QStringLiteral("<!-- new -->"));
+    QApplication::processEvents();
+    EXPECT_TRUE(w.grab().save(QDir(dir).filePath(QStringLiteral("check-changed.png"))));
 }

@@ -128,3 +128,86 @@ TEST_F(MainWindowCheckTest, OutlineFollowsThePageAndSelectsStartTags)
 }
 
 } // namespace
+
+TEST_F(MainWindowCheckTest, ResultsFollowTheirPageWhenAnEarlierPageCloses)
+{
+    // A has an unknown attribute, B nothing checked, C a bare ampersand.
+    active()->loadPlainText(QStringLiteral("<p bogus=\"1\">a</p>"));
+    active()->setModified(false);
+    ASSERT_TRUE(m_window->newPageWithText(QStringLiteral("<p>b</p>")));
+    ASSERT_TRUE(m_window->newPageWithText(QStringLiteral("<p>AT&T</p>")));
+    const QString nameOfC = m_window->pageFileName(2);
+    for (int slot : {0, 2}) {
+        m_window->selectPage(slot);
+        QCoreApplication::processEvents();
+        run("Checkpage1");
+    }
+    CheckResultsPanel *panel = m_controller->resultsPanel();
+    ASSERT_NE(panel, nullptr);
+    auto messages = [panel] {
+        QStringList out;
+        for (int r = 0; r < panel->model()->rowCount(); ++r)
+            out << panel->model()->index(r, 3).data().toString();
+        return out.join(u'|');
+    };
+    const QString rowsOfC = messages();
+    ASSERT_TRUE(rowsOfC.contains(u'&')) << rowsOfC.toStdString();
+
+    m_window->selectPage(0);
+    QCoreApplication::processEvents();
+    run("Luksiden1");
+    QCoreApplication::processEvents();
+    ASSERT_EQ(m_window->pageCount(), 2);
+    // B moved into A's slot: it has no results of its own.
+    m_window->selectPage(0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(panel->summaryLabel()->text(), QStringLiteral("The page has not been checked."));
+    EXPECT_EQ(panel->model()->rowCount(), 0);
+    EXPECT_EQ(panel->windowTitle(), QStringLiteral("Check page"));
+    // C, one slot down, keeps its own.
+    m_window->selectPage(1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(messages(), rowsOfC);
+    EXPECT_EQ(panel->windowTitle(), QStringLiteral("Check page: ") + nameOfC);
+
+    // A page opened into the freed slot starts unchecked.
+    ASSERT_TRUE(m_window->newPageWithText(QStringLiteral("<p bogus=\"2\">new</p>")));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(panel->summaryLabel()->text(), QStringLiteral("The page has not been checked."));
+}
+
+TEST_F(MainWindowCheckTest, AJumpAfterEditsSelectsTheProblemItIsAbout)
+{
+    thtmlrichedit *ed = active();
+    ed->loadPlainText(kPage);
+    ed->setModified(false);
+    run("Checkpage1");
+    CheckResultsPanel *panel = m_controller->resultsPanel();
+    ASSERT_NE(panel, nullptr);
+    CheckResultsModel *model = panel->model();
+    const int amp = model->index(0, 3).data().toString().contains(QLatin1Char('&')) ? 0 : 1;
+    const QString summary = panel->summaryLabel()->text();
+
+    // A line typed above both problems.
+    ed->setCaretPosition(16);
+    QTest::keyClicks(ed, QStringLiteral("<!-- a note -->"));
+    QTest::keyClick(ed, Qt::Key_Return);
+    EXPECT_EQ(panel->summaryLabel()->text(),
+              summary + QStringLiteral(" (changed since the check: a double-click checks again)"));
+    emit panel->table()->doubleClicked(model->index(amp, 0));
+    EXPECT_EQ(ed->selText(), QStringLiteral("&"));
+    EXPECT_EQ(panel->summaryLabel()->text(), summary); // checked again
+    EXPECT_EQ(model->index(amp, 0).data().toString(), QStringLiteral("5"));
+
+    // The attribute mended: its row no longer leads anywhere.
+    const int attribute = 1 - amp;
+    const int at = ed->text().indexOf(QStringLiteral(" bogus=\"1\""));
+    ed->setSelection(at - 4, 10); // CR LF counts one position in the page; four lines above
+    ASSERT_EQ(ed->selText(), QStringLiteral(" bogus=\"1\""));
+    ed->replaceSel(QString());
+    ed->setCaretPosition(0);
+    emit panel->table()->doubleClicked(model->index(attribute, 0));
+    EXPECT_EQ(ed->selText(), QString());
+    EXPECT_EQ(model->rowCount(), 1);
+    EXPECT_EQ(ed->caretPosition(), 0);
+}

@@ -17,6 +17,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QTest>
 #include <QTextBlock>
 #include <gtest/gtest.h>
@@ -274,3 +275,44 @@ TEST_F(FileExactWindowTest, RoundTripOfEveryTestFileAndGeneratedPages)
 }
 
 } // namespace
+
+TEST_F(FileExactWindowTest, LineAndParagraphSeparatorsSurviveEditCopyAndSave)
+{
+    const QString path = m_dir + QStringLiteral("/separators.html");
+    // U+2028 and U+2029 as UTF-8, and in entity form.
+    writeAll(path, "<P>a\xE2\x80\xA8" "b</P>\r\n<SCRIPT>s=\"\xE2\x80\xA9\";</SCRIPT>\r\n<P>&#x2028;&#8233;</P>\r\n");
+    TMainwindow w({path});
+    w.FormShow();
+    ASSERT_EQ(w.pageCount(), 1);
+    thtmlrichedit *editor = w.editor(0);
+    EXPECT_EQ(editor->lineCount(), 3);
+    // Typed right after the first, and the first copied and pasted at the end.
+    editor->setCaretPosition(5);
+    QTest::keyClick(editor, Qt::Key_X);
+    editor->setSelection(4, 1);
+    w.command(QStringLiteral("Kopier1"))->trigger();
+    editor->setCaretPosition(editor->textLength());
+    w.command(QStringLiteral("Stind1"))->trigger();
+    w.command(QStringLiteral("FileSave"))->trigger();
+    EXPECT_EQ(readAll(path), "<P>a\xE2\x80\xA8xb</P>\r\n<SCRIPT>s=\"\xE2\x80\xA9\";</SCRIPT>\r\n"
+                             "<P>&#x2028;&#8233;</P>\xE2\x80\xA8\r\n");
+}
+
+TEST_F(FileExactWindowTest, TheStatusBarShowsALongLinesWholeColumn)
+{
+    const QString path = m_dir + QStringLiteral("/oneline.html");
+    writeAll(path, QByteArray(1'000'000, 'a'));
+    TMainwindow w({path});
+    w.resize(1100, 700);
+    w.FormShow();
+    w.show();
+    ASSERT_EQ(w.pageCount(), 1);
+    w.editor(0)->setCaretPosition(987'362);
+    QCoreApplication::processEvents();
+    auto *field = w.findChild<QLabel *>(QStringLiteral("StatusPanel0"));
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(field->text().trimmed(), QStringLiteral("1: 987363"));
+    const int room = field->contentsRect().width() - 2 * field->indent();
+    EXPECT_LE(field->fontMetrics().horizontalAdvance(field->text()), room);
+    w.hide();
+}

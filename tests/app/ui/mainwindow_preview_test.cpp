@@ -2,10 +2,14 @@
 #include "livepreviewcontroller.h"
 #include "livepreviewpanel.h"
 #include "mainwindow_fixture.h"
+#include "enginestartcheck.h"
 #include "previewsettings.h"
 
 #include <QFile>
+#include <QPushButton>
 #include <QTest>
+
+#include <unistd.h>
 
 namespace lumaro {
 namespace {
@@ -60,6 +64,77 @@ TEST_F(PreviewWindowTest, ToggleShowsThePageAndFollowsTheActivePage)
     EXPECT_FALSE(m_window->command(QStringLiteral("SpeedButtonPreview"))->isChecked());
     EXPECT_FALSE(PreviewSettings::readShown());
     m_window->hide();
+}
+
+/// The environment of a user's start: without the switches the test runs
+/// set to turn the engine's sandbox off.
+class WithoutSandboxSwitch {
+public:
+    WithoutSandboxSwitch()
+        : m_disable(qgetenv("QTWEBENGINE_DISABLE_SANDBOX"))
+        , m_flags(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS"))
+    {
+        qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
+    }
+    ~WithoutSandboxSwitch()
+    {
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", m_disable);
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", m_flags);
+    }
+
+private:
+    QByteArray m_disable;
+    QByteArray m_flags;
+};
+
+TEST_F(PreviewWindowTest, AsRootThePanelSaysWhyAndTheEditorGoesOn)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only the root user is refused";
+    const WithoutSandboxSwitch userStart;
+    m_window->resize(1100, 800);
+    m_window->show();
+    thtmlrichedit *ed = page(QStringLiteral("<p>page</p>"), 11);
+    QTest::keyClicks(ed, QStringLiteral(" typed"));
+    run("Livepreview1");
+    ASSERT_NE(panel(), nullptr);
+    QTest::qWait(LivePreviewController::kRefreshDelayMs * 2);
+    // Still here: the engine was never started.
+    EXPECT_EQ(panel()->failureLine(), EngineStartCheck::rootLine());
+    EXPECT_FALSE(panel()->retryButton()->isVisible());
+    EXPECT_EQ(panel()->surface(), nullptr);
+    EXPECT_FALSE(engineViewMade());
+    EXPECT_TRUE(m_window->command(QStringLiteral("Livepreview1"))->isChecked());
+    QTest::keyClicks(ed, QStringLiteral(" more"));
+    EXPECT_EQ(ed->text(), "<p>page</p> typed more");
+    EXPECT_TRUE(ed->isModified());
+
+    // Hidden and shown again, it says the same.
+    run("Livepreview1");
+    run("Livepreview1");
+    EXPECT_EQ(panel()->failureLine(), EngineStartCheck::rootLine());
+    m_window->hide();
+}
+
+TEST(PreviewWindowStart, AsRootAPanelStoredShownDoesNotEndTheStart)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only the root user is refused";
+    test::TestSandbox::clearSettings();
+    PreviewSettings::writeShown(true);
+    const WithoutSandboxSwitch userStart;
+    ScriptedInteraction ui;
+    TMainwindow window;
+    window.FormShow();
+    window.show();
+    QTest::qWait(LivePreviewController::kRefreshDelayMs * 2);
+    auto *shownPanel = window.findChild<LivePreviewPanel *>();
+    ASSERT_NE(shownPanel, nullptr);
+    EXPECT_EQ(shownPanel->failureLine(), EngineStartCheck::rootLine());
+    QTest::keyClicks(window.editor(0), QStringLiteral("x"));
+    EXPECT_TRUE(window.editor(0)->isModified());
+    window.hide();
 }
 
 TEST(PreviewHelp, ThePanelHasATopic)

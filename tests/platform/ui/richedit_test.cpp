@@ -1,6 +1,10 @@
 #include "richedit.h"
 
+#include <QMimeData>
+#include <QTextDocument>
 #include <gtest/gtest.h>
+
+#include <memory>
 
 using namespace lumaro;
 
@@ -74,3 +78,77 @@ TEST(RichEdit, SelectionAttributes)
     EXPECT_TRUE(got.underline);
     EXPECT_FALSE(got.italic);
 }
+
+namespace {
+
+enum class Entry { Load, Replace, PageText, Paste };
+
+struct SeparatorCase {
+    const char *name;
+    const char *text; ///< UTF-8 as given to the control
+    Entry entry;
+    const char *expected; ///< text() afterwards
+    int lines;
+};
+
+class RichEditSeparators : public ::testing::TestWithParam<SeparatorCase> {};
+
+/// The control with its clipboard hand-over open to the test.
+class ClipboardEdit : public RichEdit {
+public:
+    using RichEdit::createMimeDataFromSelection;
+    using RichEdit::insertFromMimeData;
+};
+
+} // namespace
+
+TEST_P(RichEditSeparators, AreKeptAsCharactersOfTheirLine)
+{
+    const SeparatorCase &c = GetParam();
+    const QString text = QString::fromUtf8(c.text);
+    ClipboardEdit e;
+    switch (c.entry) {
+    case Entry::Load:
+        e.loadPlainText(text);
+        break;
+    case Entry::Replace:
+        e.replaceSel(text);
+        break;
+    case Entry::PageText:
+        e.setPageText(RichEdit::toDocumentText(text));
+        break;
+    case Entry::Paste: {
+        QMimeData data;
+        data.setText(text);
+        e.insertFromMimeData(&data);
+        break;
+    }
+    }
+    const QString expected = QString::fromUtf8(c.expected);
+    EXPECT_EQ(e.text(), expected);
+    EXPECT_EQ(e.lineCount(), c.lines);
+    EXPECT_EQ(e.document()->blockCount(), c.lines);
+    EXPECT_EQ(e.pageText(), QString(expected).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    // One position each, found where they are.
+    const qsizetype ls = e.pageText().indexOf(QChar::LineSeparator);
+    if (ls >= 0)
+        EXPECT_EQ(e.findText(QString(QChar::LineSeparator), 0, -1, false, true), ls);
+    // Selected and copied, they leave as themselves.
+    e.selectAllText();
+    EXPECT_EQ(e.selText(), expected);
+    std::unique_ptr<QMimeData> copy(e.createMimeDataFromSelection());
+    EXPECT_EQ(copy->text(), QString(expected).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+const SeparatorCase kSeparatorCases[] = {
+    {"LineSeparatorLoaded", "<P>a\xe2\x80\xa8" "b</P>", Entry::Load, "<P>a\xe2\x80\xa8" "b</P>", 1},
+    {"ParagraphSeparatorLoaded", "<P>a\xe2\x80\xa9" "b</P>", Entry::Load, "<P>a\xe2\x80\xa9" "b</P>", 1},
+    {"BothWithLineBreaks", "x\xe2\x80\xa8\r\n\xe2\x80\xa9y\r\nz", Entry::Load, "x\xe2\x80\xa8\r\n\xe2\x80\xa9y\r\nz", 3},
+    {"Replaced", "var s = \"\xe2\x80\xa8\xe2\x80\xa9\";", Entry::Replace, "var s = \"\xe2\x80\xa8\xe2\x80\xa9\";", 1},
+    {"PageText", "a\xe2\x80\xa9\nb", Entry::PageText, "a\xe2\x80\xa9\r\nb", 2},
+    {"Pasted", "{\"k\": \"\xe2\x80\xa8\"}\n", Entry::Paste, "{\"k\": \"\xe2\x80\xa8\"}\r\n", 2},
+    {"EntityFormStays", "<P>a&#x2028;b&#8233;</P>", Entry::Load, "<P>a&#x2028;b&#8233;</P>", 1},
+};
+
+INSTANTIATE_TEST_SUITE_P(Entries, RichEditSeparators, ::testing::ValuesIn(kSeparatorCases),
+                         [](const auto &info) { return std::string(info.param.name); });

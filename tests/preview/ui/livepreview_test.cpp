@@ -6,9 +6,12 @@
 #include "thtmlrichedit.h"
 
 #include <QImage>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <csignal>
 
 namespace lumaro {
 namespace {
@@ -119,6 +122,32 @@ TEST_F(LivePreviewTest, TypedTextIsShownAfterTheDelayAndScrollIsKept)
     EXPECT_EQ(evaluateUntil(panel, QStringLiteral("window.scrollY"), 400).toInt(), 400);
 }
 
+TEST_F(LivePreviewTest, PageProcessEndingLeavesALineAndTryAgainShowsThePage)
+{
+    m_host.addPage(QStringLiteral("<p id=\"t\">still here</p>"));
+    LivePreviewController controller(m_host);
+    LivePreviewPanel *panel = show(controller);
+    ASSERT_TRUE(panel && panel->surface());
+    const qint64 pid = panel->surface()->pageProcessId();
+    ASSERT_GT(pid, 0);
+    ASSERT_EQ(::kill(pid_t(pid), SIGKILL), 0);
+    ASSERT_TRUE(test::waitUntil([&] { return !panel->failureLine().isEmpty(); }, test::kEngineTimeoutMs));
+    EXPECT_EQ(panel->failureLine(), "The live preview stopped: its page process was killed.");
+    EXPECT_FALSE(panel->retryButton()->isHidden());
+    // The editor goes on.
+    QTest::keyClicks(m_host.editor(0), QStringLiteral("x"));
+    EXPECT_TRUE(m_host.editor(0)->text().startsWith(u'x'));
+
+    const int loads = panel->loadCount();
+    panel->retryButton()->click();
+    EXPECT_TRUE(panel->failureLine().isEmpty());
+    ASSERT_TRUE(waitForLoad(panel, loads));
+    EXPECT_EQ(evaluateUntil(panel, QStringLiteral("document.getElementById('t').textContent"), "still here")
+                  .toString(),
+              "still here");
+    EXPECT_NE(panel->surface()->pageProcessId(), pid);
+}
+
 struct ClickCase {
     const char *name;
     const char *selector; ///< the element double-clicked
@@ -155,6 +184,77 @@ INSTANTIATE_TEST_SUITE_P(Table, LivePreviewClickTest,
                                            ClickCase{"SecondCell", "td + td", 78}, ClickCase{"Bold", "td b", 82},
                                            ClickCase{"Italic", "i", 85}, ClickCase{"SecondBold", "p b", 126},
                                            ClickCase{"RowGroupIsItsTable", "tbody", 55}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace lumaro
+
+namespace lumaro {
+namespace {
+
+struct MisnestedCase {
+    const char *name;
+    const char *page;
+    const char *clicked; ///< text whose element is double-clicked
+    const char *tag;     ///< the start tag the caret must go to, as written in the page
+    int occurrence;      ///< which one of those tags (0: the first)
+};
+
+class LivePreviewMisnestedTest : public LivePreviewTest, public ::testing::WithParamInterface<MisnestedCase> {};
+
+TEST_P(LivePreviewMisnestedTest, DoubleClickGoesToTheTagTheElementWasWrittenWith)
+{
+    const MisnestedCase &c = GetParam();
+    m_host.addPage(QString::fromLatin1(c.page));
+    LivePreviewController controller(m_host);
+    LivePreviewPanel *panel = show(controller);
+    ASSERT_TRUE(panel && panel->surface());
+    thtmlrichedit *editor = m_host.editor(0);
+    const QString page = editor->pageText();
+    int expected = -1;
+    for (int n = 0; n <= c.occurrence; ++n)
+        expected = int(page.indexOf(QString::fromLatin1(c.tag), expected + 1));
+    ASSERT_GE(expected, 0);
+    editor->setCaretPosition(page.size());
+    // The element holding the text, as a double-click on the text finds it.
+    const QVariant clicked = evaluate(panel, QStringLiteral(
+        "(function () {"
+        "  var walk = document.createTreeWalker(document.body, NodeFilter.SHOW_TEXT);"
+        "  while (walk.nextNode()) {"
+        "    if (walk.currentNode.data.indexOf('%1') >= 0) {"
+        "      walk.currentNode.parentElement.dispatchEvent(new MouseEvent('dblclick', {bubbles: true}));"
+        "      return true;"
+        "    }"
+        "  }"
+        "  return false;"
+        "})()").arg(QString::fromLatin1(c.clicked)));
+    ASSERT_TRUE(clicked.toBool());
+    EXPECT_TRUE(test::waitUntil([&] { return editor->caretPosition() == expected; }, test::kEngineTimeoutMs))
+        << "caret at " << editor->caretPosition() << ", expected " << expected;
+    EXPECT_FALSE(editor->isModified());
+}
+
+const MisnestedCase kMisnested[] = {
+    // The unclosed B is opened again by the browser in each later paragraph.
+    {"ReopenedBoldIsItsParagraph", "<P>one <B>bold\r\n<P>two two two\r\n<P>three <B>second</B> end",
+     "two two two", "<P>", 1},
+    {"WrittenBoldAfterReopened", "<P>one <B>bold\r\n<P>two two two\r\n<P>three <B>second</B> end", "second",
+     "<B>", 1},
+    {"FirstBold", "<P>one <B>bold\r\n<P>two two two\r\n<P>three <B>second</B> end", "bold", "<B>", 0},
+    {"TextBesideTheReopenedBold", "<P>one <B>bold\r\n<P>two two two\r\n<P>three <B>second</B> end", "three",
+     "<P>", 2},
+    // The adoption of a misnested B: its copy inside the paragraph is not written.
+    {"AdoptedCopy", "<b>1<p>2</b>3</p>", "2", "<p>", 0},
+    {"AfterTheAdoption", "<b>1<p>2</b>3</p>", "3", "<p>", 0},
+    {"ImpliedEndOfListItem", "<ul><li>a<li>b</ul>", "b", "<li>", 1},
+    {"ImpliedBodyAndParagraphEnd", "<p>a<div>d</div>", "d", "<div>", 0},
+    {"ImpliedRowGroup", "<table><tr><td>c1<td>c2</table>", "c2", "<td>", 1},
+    {"MovedOutOfTheTable", "<table><tr><td>x</td></tr><b>f</b></table>", "f", "<b>", 0},
+    {"MixedCaseName", "<DIV><Span>s</SPAN></DIV>", "s", "<Span>", 0},
+    {"TagInScriptIsNoElement", "<script>var t='<p>';</script><p>real</p>", "real", "<p>", 1},
+};
+
+INSTANTIATE_TEST_SUITE_P(Table, LivePreviewMisnestedTest, ::testing::ValuesIn(kMisnested),
                          [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
