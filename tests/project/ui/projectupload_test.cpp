@@ -57,6 +57,7 @@ TEST_F(ProjectUploadPageTest, OkWritesTheUploadSectionAndNoSecret)
     EXPECT_EQ(fileBytes(), "[autourl]\r\nauto=0\r\n[publish]\r\nconvchar=1\r\n"
                            "[root]\r\nuse=0\r\npath=c:\\\r\n"
                            "[imageroot]\r\nuse=0\r\npath=c:\\\r\n"
+                           "[links]\r\nexternal=0\r\n"
                            "[upload]\r\nhost=www.example.org\r\nport=2222\r\nuser=anna\r\nfolder=public_html/site\r\n"
                            "login=key\r\nkeyfile=/home/anna/.ssh/id_ed25519\r\n");
     EXPECT_EQ(UploadSettings::read(m_file), page->value());
