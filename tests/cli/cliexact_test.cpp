@@ -1,6 +1,7 @@
 // lumaro-cli keeps files exact as the editor does: the text export gives the
 // editor's bytes, the character conversions keep the byte-order mark, and
 // -d never lets one output replace another.
+#include "clirun.h"
 #include "installdir.h"
 #include "projectfile.h"
 #include "testsandbox.h"
@@ -20,20 +21,11 @@ using namespace lumaro;
 
 namespace {
 
-struct CliResult {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using test::CliResult;
 
 CliResult cli(const QStringList &args)
 {
-    QProcess p;
-    p.start(QStringLiteral(LUMARO_CLI_PATH), args);
-    p.closeWriteChannel();
-    p.waitForFinished(60000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            p.readAllStandardError()};
+    return test::runCli(args);
 }
 
 void put(const QString &name, const QByteArray &bytes)

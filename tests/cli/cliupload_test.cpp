@@ -1,5 +1,6 @@
 // "lumaro-cli upload" as a script runs it: against a real OpenSSH server on
 // 127.0.0.1, with its own HOME so only the test's known_hosts is read.
+#include "clirun.h"
 #include "installdir.h"
 #include "projectfile.h"
 #include "sitefiles.h"
@@ -19,11 +20,7 @@ using namespace lumaro;
 
 namespace {
 
-struct CliResult {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using test::CliResult;
 
 QByteArrayList sortedLines(const QByteArray &out)
 {
@@ -75,15 +72,10 @@ protected:
 
     CliResult cli(const QStringList &args) const
     {
-        QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), home);
         env.remove(QStringLiteral("SSH_AUTH_SOCK"));
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(LUMARO_CLI_PATH), args);
-        p.waitForFinished(120000);
-        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-                p.readAllStandardError()};
+        return test::runCli(args, env);
     }
 
     QString published() const
