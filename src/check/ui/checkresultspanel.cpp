@@ -138,11 +138,8 @@ void CheckResultsPanel::activateRow(int row)
             emit referenceActivated(p->file, p->position, p->length);
         return;
     }
-    const int position = m_model->position(row);
-    if (position >= 0) {
-        emit problemActivated(position);
+    if (m_model->position(row) >= 0)
         emit rowActivated(row);
-    }
 }
 
 bool CheckResultsPanel::eventFilter(QObject *watched, QEvent *event)

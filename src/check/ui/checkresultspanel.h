@@ -41,11 +41,9 @@ public:
     CheckLevels levels() const;
 
 signals:
-    /// A row was activated: the page position of its problem.
-    void problemActivated(int position);
     /// A row of a check over several pages was activated: its file and range.
     void referenceActivated(const QString &file, int position, int length);
-    /// The same activation, by the row of the table.
+    /// A row of a page check with a place in the page was activated.
     void rowActivated(int row);
 
 protected:

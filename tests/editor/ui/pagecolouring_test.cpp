@@ -144,12 +144,7 @@ TEST_P(PageColouringMatches, EveryEditUndoAndRedo)
 {
     const auto &[settingsCase, page] = GetParam();
     colouring(settingsCase.usecolor, settingsCase.usefontattr);
-    tregini store;
-    store.writecolorindex(QStringLiteral("anchor"), 9);
-    store.writecolorindex(QStringLiteral("image"), 2);
-    store.writefontattrindex(QStringLiteral("anchor"), 5);
-    store.writefontattrindex(QStringLiteral("center"), 3);
-    store.writefontattrindex(QStringLiteral("all"), 2);
+    distinctClasses();
     const ColorSettings settings = ColorSettings::read();
 
     for (const EditCase &edit : kEdits) {

@@ -180,12 +180,7 @@ TEST_P(LoadColoredMatchesReader, SameTextAndFormats)
 {
     const SamePageCase &c = GetParam();
     colouring(c.usecolor, c.usefontattr);
-    tregini store;
-    store.writecolorindex(QStringLiteral("anchor"), 9);
-    store.writecolorindex(QStringLiteral("image"), 7);
-    store.writefontattrindex(QStringLiteral("anchor"), 5);
-    store.writefontattrindex(QStringLiteral("image"), 4);
-    store.writefontattrindex(QStringLiteral("all"), 2);
+    distinctClasses();
     thtmlrichedit editor;
     load(editor, QString::fromUtf8(c.text));
 
